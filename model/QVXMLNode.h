@@ -1,0 +1,93 @@
+#pragma once
+// The one tree type: a typed node with text, attributes and owned children.
+
+#include <map>
+#include <vector>
+
+#include "model/StringW.h"
+
+// Kind bits of the type word of editor nodes.
+constexpr DWORD NT_EDITNODE = 0x00001000;
+constexpr DWORD NT_ANNOTATION = 0x00400000;
+constexpr DWORD NT_BIGOPERATOR = 0x00800000;
+constexpr DWORD NT_CHARACTER = 0x01000000;
+constexpr DWORD NT_MATH = 0x02000000;
+constexpr DWORD NT_LINEBREAK = 0x10000000;
+constexpr DWORD NT_CONTAINER = 0x20000000;
+constexpr DWORD NT_QUESTIONNUMBER = 0x40000000;
+constexpr DWORD NT_KANBUN = 0x80000000;
+
+// Type words that the tree operations compare.
+constexpr DWORD NTYPE_EDITCR = 0x11001002;
+
+class CQVXMLNode : public CObject {
+  DECLARE_SERIAL(CQVXMLNode)
+
+ public:
+  CQVXMLNode();
+  explicit CQVXMLNode(DWORD nType);
+  ~CQVXMLNode() override;
+  CQVXMLNode(const CQVXMLNode&) = delete;
+  CQVXMLNode& operator=(const CQVXMLNode&) = delete;
+
+  void Init();
+
+  void SetText(const CStringW& text);
+  BOOL SetText(const char16_t* psz);
+  void SetText(char16_t ch);
+  // The text of the subtree; line ends of running text give "\r\n".
+  void GetText(CStringW& out) const;
+
+  int GetChildCount() const { return int(m_arrChildren.size()); }
+  // The child at the index; null outside the array.
+  CQVXMLNode* GetChildAt(int index) const;
+  CQVXMLNode* GetParent() const { return m_pParent; }
+
+  int GetIndex() const;
+  CQVXMLNode* GetRoot();
+  int IndexOfChild(const CQVXMLNode* p) const;
+  BOOL IsChild(const CQVXMLNode* p) const;
+  BOOL IsDescendant(const CQVXMLNode* p) const;
+  CQVXMLNode* GetFirstChild() const;
+  CQVXMLNode* GetLastChild() const;
+
+  int AppendChild(CQVXMLNode* p);
+  void InsertChild(int index, CQVXMLNode* p);
+  void InsertBefore(CQVXMLNode* pNew);
+  void RemoveChildren(int index, int count);
+  void RemoveChild(CQVXMLNode* p);
+  void RemoveAllChildren();
+  void Detach();
+  void Delete();
+  void DeleteAllChildren();
+  void DeleteChildAt(int index);
+
+  CQVXMLNode* GetNextSibling() const;
+  CQVXMLNode* GetPrevSibling() const;
+  CQVXMLNode* GetNextAtLevel() const;
+  CQVXMLNode* GetPrevAtLevel() const;
+
+  CQVXMLNode* FindAncestor(DWORD nType, BOOL bIncludeSelf);
+  CQVXMLNode* FindAncestorByMask(DWORD dwMask, BOOL bIncludeSelf);
+  CQVXMLNode* FindDescendant(DWORD nType);
+  CQVXMLNode* FindDescendantByMask(DWORD dwMask);
+
+  void SetContextRecursive();
+
+  // Deep copy through the archive into a fresh object of the same class; its children are
+  // appended to those it has. FALSE when the copy failed; the target then keeps only what
+  // it had before.
+  BOOL CopyInto(CQVXMLNode* pTarget);
+
+  void Serialize(CArchive& ar) override;
+
+  DWORD m_nType = 0;
+  CQVXMLNode* m_pParent = nullptr;
+  int m_nReserved = 1;
+  int m_bSpaceOnly = 0;
+  int m_nBlockKind = 0;
+  int m_nContext = 0;
+  CStringW m_strText;
+  std::map<CStringW, CStringW> m_mapAttributes;
+  std::vector<CQVXMLNode*> m_arrChildren;
+};

@@ -1,0 +1,97 @@
+#include "platform/AnsiCodePage.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+constexpr char16_t kInvalidAnsi = 0x30FB;
+
+// One descriptor per direction, opened once per thread.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+  ~Converter() {
+    if (m_cd != iconv_t(-1)) iconv_close(m_cd);
+  }
+  iconv_t get() {
+    iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+    return m_cd;
+  }
+
+ private:
+  iconv_t m_cd;
+};
+
+iconv_t ToAnsi() {
+  thread_local Converter c("CP932", "UTF-16LE");
+  return c.get();
+}
+
+iconv_t ToWide() {
+  thread_local Converter c("UTF-16LE", "CP932");
+  return c.get();
+}
+
+}  // namespace
+
+std::string WideToAnsi(std::u16string_view text) {
+  std::string out;
+  if (text.empty()) return out;
+  iconv_t cd = ToAnsi();
+  out.resize(text.size() * 2 + 4);
+  char* in = reinterpret_cast<char*>(const_cast<char16_t*>(text.data()));
+  size_t inLeft = text.size() * 2;
+  char* dst = out.data();
+  size_t outLeft = out.size();
+  while (inLeft > 0) {
+    if (iconv(cd, &in, &inLeft, &dst, &outLeft) != size_t(-1)) break;
+    if (errno == E2BIG) break;  // cannot happen: two bytes per unit always suffice
+    // An unconvertible unit (or a lone surrogate, or a pair) becomes one '?'.
+    size_t skip = 2;
+    if (inLeft >= 4) {
+      char16_t u;
+      std::memcpy(&u, in, 2);
+      if (u >= 0xD800 && u <= 0xDBFF) skip = 4;
+    }
+    skip = skip > inLeft ? inLeft : skip;
+    in += skip;
+    inLeft -= skip;
+    if (outLeft == 0) break;
+    *dst++ = '?';
+    outLeft--;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  }
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+std::u16string AnsiToWide(std::string_view text) {
+  std::u16string out;
+  if (text.empty()) return out;
+  iconv_t cd = ToWide();
+  out.resize(text.size() + 2);
+  char* in = const_cast<char*>(text.data());
+  size_t inLeft = text.size();
+  char* dst = reinterpret_cast<char*>(out.data());
+  size_t outLeft = out.size() * 2;
+  while (inLeft > 0) {
+    if (iconv(cd, &in, &inLeft, &dst, &outLeft) != size_t(-1)) break;
+    if (errno == E2BIG) break;
+    // An invalid or cut-off sequence: skip a lead byte and its trail, or one byte.
+    unsigned char lead = static_cast<unsigned char>(*in);
+    bool isLead = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    size_t skip = (isLead && inLeft >= 2) ? 2 : 1;
+    in += skip;
+    inLeft -= skip;
+    if (outLeft < 2) break;
+    std::memcpy(dst, &kInvalidAnsi, 2);
+    dst += 2;
+    outLeft -= 2;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  }
+  out.resize(out.size() - outLeft / 2);
+  return out;
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Conversion between UTF-16 and the ANSI code page (CP932, with the NEC and IBM extensions).
+
+#include <string>
+#include <string_view>
+
+// Units that CP932 cannot hold become '?'.
+std::string WideToAnsi(std::u16string_view text);
+// Byte sequences that are not CP932 become U+30FB.
+std::u16string AnsiToWide(std::string_view text);
