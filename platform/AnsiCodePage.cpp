@@ -50,13 +50,12 @@ std::string WideToAnsi(std::u16string_view text) {
     if (iconv(cd, &in, &inLeft, &dst, &outLeft) != size_t(-1)) break;
     if (errno == E2BIG) break;  // cannot happen: two bytes per unit always suffice
     // An unconvertible unit (or a lone surrogate, or a pair) becomes one '?'.
-    size_t skip = 2;
+    size_t skip = inLeft < 2 ? inLeft : 2;
     if (inLeft >= 4) {
-      char16_t u;
-      std::memcpy(&u, in, 2);
-      if (u >= 0xD800 && u <= 0xDBFF) skip = 4;
+      char16_t units[2];
+      std::memcpy(units, in, 4);
+      if (units[0] >= 0xD800 && units[0] <= 0xDBFF && units[1] >= 0xDC00 && units[1] <= 0xDFFF) skip = 4;
     }
-    skip = skip > inLeft ? inLeft : skip;
     in += skip;
     inLeft -= skip;
     if (outLeft == 0) break;

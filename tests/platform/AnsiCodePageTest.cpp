@@ -1,0 +1,23 @@
+#include <gtest/gtest.h>
+
+#include "platform/AnsiCodePage.h"
+
+TEST(AnsiCodePage, RoundTripsJapaneseFacesAndNecSymbols) {
+  struct Case { std::u16string wide; std::string ansi; } cases[] = {
+      {u"ＭＳ Ｐ明朝", "\x82\x6c\x82\x72\x20\x82\x6f\x96\xbe\x92\xa9"},
+      {u"①", "\x87\x40"},
+      {u"abc", "abc"},
+      {u"", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WideToAnsi(c.wide), c.ansi);
+    EXPECT_EQ(AnsiToWide(c.ansi), c.wide);
+  }
+}
+
+TEST(AnsiCodePage, UnconvertibleTextIsReplacedNotDropped) {
+  EXPECT_EQ(WideToAnsi(u"a\u00E9b"), "a?b");                // é has no CP932 form
+  EXPECT_EQ(WideToAnsi(u"x\U0001F600y"), "x?y");            // a surrogate pair is one '?'
+  EXPECT_EQ(WideToAnsi(std::u16string(u"\xD800z")), "?z");  // a lone surrogate
+  EXPECT_EQ(AnsiToWide("a\x82"), u"a\u30FB");               // a cut-off lead byte
+}
