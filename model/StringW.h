@@ -67,6 +67,11 @@ class CStringW : public CObject {
   int FindOneOf(const char16_t* set) const;
   int FindFirstNotOf(const char16_t* set) const;
   BOOL IsAllSpaces() const;
+  // Character classes (tables in CharClass.cpp); the empty string passes each.
+  BOOL IsAllDigits() const;
+  BOOL IsAllMathSymbols() const;
+  BOOL IsAllLineStartProhibited() const;
+  BOOL IsLetterOrPrime() const;
 
   int Compare(const char16_t* psz) const;
   int Compare(const CStringW& other) const { return Compare(other.GetString()); }

@@ -94,3 +94,27 @@ std::u16string AnsiToWide(std::string_view text) {
   out.resize(out.size() - outLeft / 2);
   return out;
 }
+
+namespace {
+
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// The next character's value; advances p. A lead byte before the terminator stands alone.
+unsigned NextAnsiChar(const unsigned char*& p) {
+  unsigned c = *p++;
+  if (IsLeadByte(static_cast<unsigned char>(c)) && *p != 0) c = (c << 8) | *p++;
+  return c;
+}
+
+}  // namespace
+
+int CompareAnsi(const char* a, const char* b) {
+  auto* pa = reinterpret_cast<const unsigned char*>(a);
+  auto* pb = reinterpret_cast<const unsigned char*>(b);
+  while (true) {
+    unsigned ca = NextAnsiChar(pa);
+    unsigned cb = NextAnsiChar(pb);
+    if (ca != cb) return ca < cb ? -1 : 1;
+    if (ca == 0) return 0;
+  }
+}

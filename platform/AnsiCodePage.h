@@ -8,3 +8,7 @@
 std::string WideToAnsi(std::u16string_view text);
 // Byte sequences that are not CP932 become U+30FB.
 std::u16string AnsiToWide(std::string_view text);
+
+// Compares two CP932 strings character by character, a double-byte character counting as
+// (lead << 8) | trail, as the multibyte string comparison of the Windows C library does.
+int CompareAnsi(const char* a, const char* b);

@@ -1,0 +1,67 @@
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/AnsiCodePage.h"
+#include "platform/DC.h"
+#include "platform/PainterBackend.h"
+
+namespace {
+
+// The layout measures each character by itself, in a font it has seen before.
+void BM_ExtentOfOneCharacter(benchmark::State& state) {
+  QImage image(16, 16, QImage::Format_RGB32);
+  CDC dc(MakeImageBackend(&image));
+  dc.SetMapMode(MM_ANISOTROPIC);
+  dc.SetWindowExt(2540, 2540);
+  dc.SetViewportExt(96, 96);
+  LOGFONTA lf{};
+  lf.lfHeight = -371;
+  lf.lfWeight = FW_NORMAL;
+  std::strncpy(lf.lfFaceName, WideToAnsi(state.range(0) ? u"@ＭＳ 明朝" : u"ＭＳ Ｐ明朝").c_str(), LF_FACESIZE - 1);
+  CFont font;
+  font.CreateFontIndirect(&lf);
+  dc.SelectObject(&font);
+  const std::u16string text = u"漢文の訓点、テスト。（１）ーABC";
+  SIZE size{};
+  for (const char16_t c : text) dc.GetTextExtentPoint32W(&c, 1, &size);
+  size_t i = 0;
+  for (auto _ : state) {
+    dc.GetTextExtentPoint32W(&text[i], 1, &size);
+    benchmark::DoNotOptimize(size);
+    i = (i + 1) % text.size();
+  }
+}
+BENCHMARK(BM_ExtentOfOneCharacter)->Arg(0)->Arg(1);
+
+// Selecting a font again, as each character's measurement does.
+void BM_SelectFontAndMeasure(benchmark::State& state) {
+  QImage image(16, 16, QImage::Format_RGB32);
+  CDC dc(MakeImageBackend(&image));
+  LOGFONTA lf{};
+  lf.lfHeight = -371;
+  std::strncpy(lf.lfFaceName, WideToAnsi(u"ＭＳ 明朝").c_str(), LF_FACESIZE - 1);
+  CFont font;
+  font.CreateFontIndirect(&lf);
+  SIZE size{};
+  for (auto _ : state) {
+    CFont* old = dc.SelectObject(&font);
+    dc.GetTextExtentPoint32W(u"あ", 1, &size);
+    dc.SelectObject(old);
+    benchmark::DoNotOptimize(size);
+  }
+}
+BENCHMARK(BM_SelectFontAndMeasure);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The parameter record of Measure, Arrange and Draw. A parent zero-fills a fresh record for
+// each call on a child and sets only the fields that child uses.
+
+class CEditNode;
+class CFont;
+
+struct EDIT_LAYOUT_PARAM {
+  int nWidth;          // available width
+  int nWidth2;         // the sheet's content width, or a container's own available width
+  int nHeight;         // available height, passed on to children
+  int nPage;           // page placed on, from 1
+  int nColumnWidth;
+  int nPageHeight;     // height of a page column
+  int nColumn;         // column on the page, from 1
+  int nX;              // left edge for Arrange
+  int nY;              // Measure: distance from the column top to the first box; Arrange: top edge
+  int nLineAscent;     // ascent of the line the child sits on
+  int nLineHalf;       // half height of the line the child sits on
+  int nLineSpacing;
+  int nLetterSpacing;
+  CFont* hFont;        // a font already made for the child, or null
+  int nBox;            // box to place
+  const int* pBoxFilter;     // pair of ints, the second the box to draw; null draws every child
+  CEditNode* pPrevBoxLast;   // in: last child drawn in the previous box; out: of this box
+};

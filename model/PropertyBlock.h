@@ -1,0 +1,13 @@
+#pragma once
+// Property groups travel in node records as a 32-bit size followed by that many raw bytes.
+
+#include <cstddef>
+
+class CArchive;
+
+void WritePropertyBlock(CArchive& ar, const void* group, size_t width);
+// Reads exactly the stored size, checked against the data left, and copies at most width bytes
+// into the group; a shorter block leaves the rest of the group as it was.
+void ReadPropertyBlock(CArchive& ar, void* group, size_t width);
+// A face field loaded from an archive always ends within its 32 bytes.
+void TerminateFaceName(char* face, size_t width);

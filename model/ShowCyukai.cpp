@@ -1,0 +1,3 @@
+#include "model/ShowCyukai.h"
+
+int g_bShowCyukai = 1;

@@ -1,0 +1,114 @@
+#include "platform/DibImage.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr LONG kMaxSide = 65535;
+
+bool IsValidBitCount(int bits) {
+  return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+QRgb TableColor(const BYTE* table, const DIB_LAYOUT& layout, size_t index) {
+  if (index >= layout.colorCount) return qRgb(0, 0, 0);
+  const BYTE* entry = table + index * layout.colorEntrySize;
+  return qRgb(entry[2], entry[1], entry[0]);
+}
+
+int MaskShift(DWORD mask) {
+  int shift = 0;
+  while (mask && !(mask & 1)) {
+    mask >>= 1;
+    ++shift;
+  }
+  return shift;
+}
+
+int MaskChannel(DWORD pixel, DWORD mask) {
+  if (!mask) return 0;
+  DWORD max = mask >> MaskShift(mask);
+  return int(((pixel & mask) >> MaskShift(mask)) * 255 / max);
+}
+
+struct MASKS {
+  DWORD red, green, blue;
+};
+
+MASKS ReadMasks(const BYTE* header, const DIB_LAYOUT& layout) {
+  if (layout.compression == BI_BITFIELDS) {
+    MASKS m{};
+    std::memcpy(&m, header + (layout.masksSize ? layout.headerSize : 40), sizeof m);
+    return m;
+  }
+  if (layout.bitCount == 16) return MASKS{0x7C00, 0x03E0, 0x001F};
+  return MASKS{0xFF0000, 0x00FF00, 0x0000FF};
+}
+
+QRgb PixelAt(const BYTE* row, int x, const DIB_LAYOUT& layout, const BYTE* table, const MASKS& masks) {
+  switch (layout.bitCount) {
+    case 1: return TableColor(table, layout, (row[x / 8] >> (7 - x % 8)) & 1);
+    case 4: return TableColor(table, layout, (row[x / 2] >> (x % 2 ? 0 : 4)) & 0x0F);
+    case 8: return TableColor(table, layout, row[x]);
+    case 24: return qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
+    default: break;
+  }
+  DWORD pixel = 0;
+  std::memcpy(&pixel, row + x * (layout.bitCount / 8), size_t(layout.bitCount / 8));
+  return qRgb(MaskChannel(pixel, masks.red), MaskChannel(pixel, masks.green), MaskChannel(pixel, masks.blue));
+}
+
+}  // namespace
+
+bool ReadDibLayout(const void* header, size_t size, DIB_LAYOUT* layout) {
+  if (!header || size < sizeof(DWORD)) return false;
+  DWORD headerSize = 0;
+  std::memcpy(&headerSize, header, sizeof headerSize);
+  DIB_LAYOUT l{};
+  if (headerSize == sizeof(BITMAPCOREHEADER) && size >= headerSize) {
+    BITMAPCOREHEADER core;
+    std::memcpy(&core, header, sizeof core);
+    l = DIB_LAYOUT{core.bcWidth, core.bcHeight, core.bcBitCount, BI_RGB, headerSize, 0, 3, 0, 0, 0};
+    if (core.bcPlanes != 1) return false;
+  } else if (headerSize >= sizeof(BITMAPINFOHEADER) && headerSize <= 1024 && size >= headerSize) {
+    BITMAPINFOHEADER info;
+    std::memcpy(&info, header, sizeof info);
+    l = DIB_LAYOUT{info.biWidth, info.biHeight, info.biBitCount, info.biCompression, headerSize, info.biClrUsed, 4, 0, 0, 0};
+    if (info.biCompression == BI_BITFIELDS && headerSize == sizeof(BITMAPINFOHEADER)) l.masksSize = 12;
+    if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS) return false;
+    if (info.biCompression == BI_BITFIELDS && l.bitCount != 16 && l.bitCount != 32) return false;
+  } else {
+    return false;
+  }
+  if (!IsValidBitCount(l.bitCount) || l.width <= 0 || l.width > kMaxSide || l.height == 0 ||
+      l.height > kMaxSide || l.height < -kMaxSide) {
+    return false;
+  }
+  if (l.colorCount == 0 && l.bitCount <= 8) l.colorCount = size_t(1) << l.bitCount;
+  if (l.colorCount > 256 && l.bitCount <= 8) return false;
+  if (l.colorCount > 65536) return false;
+  l.stride = ((size_t(l.width) * size_t(l.bitCount) + 31) / 32) * 4;
+  l.bitsSize = l.stride * size_t(l.height < 0 ? -l.height : l.height);
+  if (l.OffsetOfBits() > size) return false;
+  *layout = l;
+  return true;
+}
+
+QImage DibToImage(const void* header, size_t headerBlockSize, const void* bits, size_t bitsSize) {
+  DIB_LAYOUT layout;
+  if (!ReadDibLayout(header, headerBlockSize, &layout) || !bits || bitsSize < layout.bitsSize) return QImage();
+  const BYTE* base = static_cast<const BYTE*>(header);
+  const BYTE* table = base + layout.headerSize + layout.masksSize;
+  MASKS masks = ReadMasks(base, layout);
+  int width = int(layout.width);
+  int height = int(layout.height < 0 ? -layout.height : layout.height);
+  QImage image(width, height, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  for (int y = 0; y < height; ++y) {
+    int sourceRow = layout.height > 0 ? height - 1 - y : y;
+    const BYTE* row = static_cast<const BYTE*>(bits) + size_t(sourceRow) * layout.stride;
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < width; ++x) line[x] = PixelAt(row, x, layout, table, masks);
+  }
+  return image;
+}
