@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/DomDocument.h"
+#include "platform/DomException.h"
+
+namespace {
+
+// A sheet in the shape the writer produces: data beside an embedded stylesheet.
+const char16_t kSheet[] =
+    u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>"
+    u"<print><dmon><mon><dai><sp>①漢文 &amp; &lt;b&gt;</sp><sp xml:space=\"preserve\">   </sp></dai></mon></dmon>"
+    u"<xsl:stylesheet xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
+    u"xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" id=\"style1\" version=\"1.0\">"
+    u"<xsl:template match=\"/\"><fo:root><fo:page-sequence master-reference=\"SequenceMaster\">"
+    u"<fo:flow flow-name=\"xsl-region-body\"><xsl:apply-templates select=\"/print/dmon[1]/mon/dai\"/></fo:flow>"
+    u"</fo:page-sequence></fo:root></xsl:template>"
+    u"<xsl:template match=\"/print/dmon[1]/mon/dai\"><fo:block-container><fo:block>"
+    u"<fo:inline><xsl:value-of select=\"sp[1]\"/></fo:inline>"
+    u"<fo:inline xml:space=\"preserve\"><xsl:value-of select=\"sp[2]\"/></fo:inline>"
+    u"</fo:block></fo:block-container></xsl:template>"
+    u"</xsl:stylesheet></print>";
+
+const char16_t kNamespaces[] =
+    u"xmlns:xsl='http://www.w3.org/1999/XSL/Transform' xmlns:fo='http://www.w3.org/1999/XSL/Format'";
+
+// As the reader does it: take the stylesheet out, apply it, load the result.
+std::u16string TransformEmbedded(CDomDocument& doc) {
+  doc.setProperty(u"SelectionNamespaces", kNamespaces);
+  CDomNode stylesheet = doc.documentElement().removeChild(doc.selectSingleNode(u"//xsl:stylesheet"));
+  return doc.transformNode(stylesheet);
+}
+
+CDomNode EmbeddedStylesheetFrom(const std::u16string& body) {
+  static CDomDocument holder;
+  EXPECT_TRUE(holder.loadXML(u"<xsl:stylesheet xmlns:xsl='http://www.w3.org/1999/XSL/Transform' version='1.0'>" +
+                             body + u"</xsl:stylesheet>"));
+  return holder.documentElement();
+}
+
+}  // namespace
+
+TEST(DomTransform, EmbeddedStylesheetGivesTheFoDocument) {
+  CDomDocument doc;
+  ASSERT_TRUE(doc.loadXML(kSheet));
+  std::u16string result = TransformEmbedded(doc);
+  ASSERT_FALSE(result.empty());
+  ASSERT_TRUE(doc.loadXML(result)) << result.size();
+  EXPECT_EQ(doc.documentElement().nodeName(), u"fo:root");
+  doc.setProperty(u"SelectionNamespaces", kNamespaces);
+  CDomNodeList inlines = doc.selectNodes(u"//fo:flow/fo:block-container/fo:block/fo:inline");
+  ASSERT_EQ(inlines.length(), 2);
+  EXPECT_EQ(inlines.item(0).text(), u"①漢文 & <b>");
+  EXPECT_EQ(inlines.item(1).text(), u"   ");
+}
+
+TEST(DomTransform, LeavesSourceAndStylesheetUnchanged) {
+  CDomDocument doc;
+  ASSERT_TRUE(doc.loadXML(kSheet));
+  doc.setProperty(u"SelectionNamespaces", kNamespaces);
+  CDomNode stylesheet = doc.selectSingleNode(u"//xsl:stylesheet");
+  std::u16string before = doc.documentElement().text();
+  std::u16string first = doc.transformNode(stylesheet);
+  EXPECT_EQ(doc.transformNode(stylesheet), first);
+  EXPECT_EQ(doc.documentElement().text(), before);
+  EXPECT_EQ(doc.documentElement().childNodes().length(), 2);
+}
+
+TEST(DomTransform, EmptyResultGivesEmptyText) {
+  CDomDocument doc;
+  ASSERT_TRUE(doc.loadXML(u"<print/>"));
+  EXPECT_EQ(doc.transformNode(EmbeddedStylesheetFrom(u"<xsl:template match='/'/>")), u"");
+}
+
+TEST(DomTransform, BrokenStylesheetsThrow) {
+  CDomDocument doc;
+  ASSERT_TRUE(doc.loadXML(u"<print><a/></print>"));
+  CDomDocument notXslt;
+  ASSERT_TRUE(notXslt.loadXML(u"<html/>"));
+  EXPECT_THROW(doc.transformNode(notXslt), CDomException);
+  EXPECT_THROW(doc.transformNode(EmbeddedStylesheetFrom(u"<xsl:template match='///'/>")), CDomException);
+  EXPECT_THROW(
+      doc.transformNode(EmbeddedStylesheetFrom(u"<xsl:template match='/'><xsl:message terminate='yes'>stop</xsl:message>"
+                                               u"</xsl:template>")),
+      CDomException);
+  EXPECT_THROW(doc.transformNode(EmbeddedStylesheetFrom(
+                   u"<xsl:template name='loop'><xsl:call-template name='loop'/></xsl:template>"
+                   u"<xsl:template match='/'><xsl:call-template name='loop'/></xsl:template>")),
+               CDomException);
+  EXPECT_THROW(doc.transformNode(doc.documentElement().childNodes().item(0).attributes().item(0)), CDomException);
+}
+
+TEST(DomTransform, StylesheetsCannotReachFilesOrNetwork) {
+  QTemporaryDir dir;
+  QString written = dir.filePath("written.xml");
+  CDomDocument doc;
+  ASSERT_TRUE(doc.loadXML(u"<print/>"));
+  std::u16string body[] = {
+      u"<xsl:template match='/'><r><xsl:copy-of select=\"document('file:///etc/passwd')\"/></r></xsl:template>",
+      u"<xsl:template match='/'><r><xsl:copy-of select=\"document('http://127.0.0.1:9/x.xml')\"/></r></xsl:template>",
+      u"<xsl:template match='/'><xsl:document href='" + written.toStdU16String() +
+          u"'><x/></xsl:document><r/></xsl:template>",
+  };
+  for (const std::u16string& b : body) {
+    try {
+      std::u16string result = doc.transformNode(EmbeddedStylesheetFrom(b));
+      EXPECT_EQ(result.find(u"root:"), std::u16string::npos);
+    } catch (const CDomException&) {
+    }
+  }
+  EXPECT_FALSE(QFile::exists(written));
+  EXPECT_THROW(doc.transformNode(EmbeddedStylesheetFrom(u"<xsl:import href='file:///etc/passwd'/>")), CDomException);
+}
