@@ -10,10 +10,7 @@ const char* DefaultMinchoFaceA() {
   return face.c_str();
 }
 
-void CopyFaceName(CHAR (&dest)[LF_FACESIZE], const char* face) {
-  std::memset(dest, 0, sizeof(dest));
-  if (face) std::strncpy(dest, face, LF_FACESIZE - 1);
-}
+void CopyFaceName(CHAR (&dest)[LF_FACESIZE], const char* face) { CopyAnsiBounded(dest, sizeof(dest), face); }
 
 void CFontProperties::Init() {
   CopyFaceName(m_szFontFamily, DefaultMinchoFaceA());

@@ -1,5 +1,6 @@
 #include "model/StringW.h"
 
+#include <climits>
 #include <cstring>
 
 #include "platform/AnsiCodePage.h"
@@ -360,4 +361,17 @@ CStringW operator+(const CStringW& a, const CStringW& b) {
   CStringW r(a);
   r += b;
   return r;
+}
+
+int LeadingDecimal(const CStringW& text) {
+  int i = 0;
+  while (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r')) ++i;
+  bool negative = text[i] == u'-';
+  if (text[i] == u'-' || text[i] == u'+') ++i;
+  long long value = 0;
+  for (; text[i] >= u'0' && text[i] <= u'9'; ++i) {
+    value = value * 10 + (text[i] - u'0');
+    if (value > INT_MAX) return negative ? INT_MIN : INT_MAX;
+  }
+  return int(negative ? -value : value);
 }

@@ -91,6 +91,10 @@ bool operator!=(const CStringW& a, const char16_t* b);
 bool operator<(const CStringW& a, const CStringW& b);
 CStringW operator+(const CStringW& a, const CStringW& b);
 
+// The decimal integer after leading blanks and an optional sign, clamped to the int range;
+// 0 when there is none.
+int LeadingDecimal(const CStringW& text);
+
 struct CStringWHash {
   size_t operator()(const CStringW& s) const { return std::hash<std::u16string>()(s.str()); }
 };

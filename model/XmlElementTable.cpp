@@ -131,35 +131,13 @@ int IdPrefixKind(const CStringW& value) {
   return BK_UNKNOWN;
 }
 
-namespace {
-
-bool IsDigit(char16_t ch) { return ch >= u'0' && ch <= u'9'; }
-
-bool IsBlank(char16_t ch) { return ch == u' ' || (ch >= u'\t' && ch <= u'\r'); }
-
-// Leading blanks, an optional sign and the leading digits; saturates instead of overflowing.
-int WideToInt(const CStringW& text) {
-  int i = 0;
-  while (IsBlank(text[i])) ++i;
-  bool negative = text[i] == u'-';
-  if (text[i] == u'-' || text[i] == u'+') ++i;
-  long long value = 0;
-  for (; IsDigit(text[i]); ++i) {
-    value = value * 10 + (text[i] - u'0');
-    if (value > INT_MAX) return negative ? INT_MIN : INT_MAX;
-  }
-  return int(negative ? -value : value);
-}
-
-}  // namespace
-
 int ParsePathIndex(const CStringW& step) {
   if (step.IsEmpty()) return -1;
   int open = step.Find(u'[');
   int close = step.Find(u']');
   if (open < 0) return close < 0 ? 1 : 0;
   if (close < open + 2) return 0;
-  return WideToInt(step.Mid(open + 1, close - open - 1));
+  return LeadingDecimal(step.Mid(open + 1, close - open - 1));
 }
 
 CStringW FormatPathStep(const CStringW& name, int index) {

@@ -118,3 +118,17 @@ int CompareAnsi(const char* a, const char* b) {
     if (ca == 0) return 0;
   }
 }
+
+void CopyAnsiBounded(char* dest, size_t size, const char* src) {
+  if (size == 0) return;
+  std::memset(dest, 0, size);
+  if (!src) return;
+  size_t used = 0;
+  for (const char* p = src; *p;) {
+    size_t length = (IsLeadByte(static_cast<unsigned char>(*p)) && p[1]) ? 2 : 1;
+    if (used + length > size - 1) break;
+    std::memcpy(dest + used, p, length);
+    used += length;
+    p += length;
+  }
+}

@@ -12,3 +12,7 @@ std::u16string AnsiToWide(std::string_view text);
 // Compares two CP932 strings character by character, a double-byte character counting as
 // (lead << 8) | trail, as the multibyte string comparison of the Windows C library does.
 int CompareAnsi(const char* a, const char* b);
+
+// Copies whole CP932 characters of src that fit before the last byte of dest, then fills the
+// rest of dest with zeros, so a double-byte character is never split.
+void CopyAnsiBounded(char* dest, size_t size, const char* src);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 #include "model/StringW.h"
@@ -161,4 +162,12 @@ TEST(StringW, ComparesByUnits) {
   EXPECT_LT(CStringW(u"A").Compare(u"a"), 0);  // no case folding
   EXPECT_TRUE(u"x" == CStringW(u"x"));
   EXPECT_TRUE(CStringW(u"x") != u"y");
+}
+
+TEST(StringW, LeadingDecimalSaturatesAndStopsAtTheFirstNonDigit) {
+  struct Case { const char16_t* text; int value; } cases[] = {
+      {u"42", 42},          {u"  -7px", -7},        {u"+3", 3},           {u"", 0},
+      {u"abc", 0},          {u"99999999999", INT_MAX}, {u"-99999999999", INT_MIN}, {u"12]", 12},
+  };
+  for (const Case& c : cases) EXPECT_EQ(LeadingDecimal(c.text), c.value) << std::u16string(c.text).size();
 }

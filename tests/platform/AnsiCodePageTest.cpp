@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "platform/AnsiCodePage.h"
 
 TEST(AnsiCodePage, RoundTripsJapaneseFacesAndNecSymbols) {
@@ -20,4 +22,13 @@ TEST(AnsiCodePage, UnconvertibleTextIsReplacedNotDropped) {
   EXPECT_EQ(WideToAnsi(u"x\U0001F600y"), "x?y");            // a surrogate pair is one '?'
   EXPECT_EQ(WideToAnsi(std::u16string(u"\xD800z")), "?z");  // a lone surrogate
   EXPECT_EQ(AnsiToWide("a\x82"), u"a\u30FB");               // a cut-off lead byte
+}
+
+TEST(AnsiCodePage, BoundedCopyNeverSplitsADoubleByteCharacter) {
+  char field[6];
+  std::memset(field, 'x', sizeof field);
+  CopyAnsiBounded(field, sizeof field, "ab\x96\xbe\x92\xa9");  // ab明朝: 明 fits, 朝 does not
+  EXPECT_EQ(std::string(field, sizeof field), std::string("ab\x96\xbe\0\0", 6));
+  CopyAnsiBounded(field, sizeof field, nullptr);
+  EXPECT_EQ(std::string(field, sizeof field), std::string(6, '\0'));
 }
