@@ -323,26 +323,7 @@ void CEditNode::SetFontFaceRecursive(const char* pszFace, BOOL bSelf, BOOL bKeep
     if (CEditNode* child = GetEditChildAt(i)) child->SetFontFaceRecursive(pszFace, TRUE, bKeepGaiji, pUndo);
 }
 
-// The editing protocol: the base refuses until the caret context and the character classes
-// that it creates take part.
-void CEditNode::DrawSelection(CDC*, CCoordMapper*, CEditCaret*) {}
-void CEditNode::ApplyFontToSelection(CEditCaret*, const LOGFONTA&) {}
-BOOL CEditNode::InsertTextA(CEditCaret*, const char*, CUndoGroup*) { return FALSE; }
-BOOL CEditNode::InsertNode(CEditCaret*, const CStringW&, CUndoGroup*) { return FALSE; }
-BOOL CEditNode::InsertText(CEditCaret*, const CStringW&, CUndoGroup*) { return FALSE; }
-BOOL CEditNode::DeleteBackward(CEditCaret*, CUndoGroup*) { return FALSE; }
-BOOL CEditNode::DeleteForward(CEditCaret*, CUndoGroup*) { return FALSE; }
-BOOL CEditNode::InsertLineBreak(CEditCaret*, CUndoGroup*) { return FALSE; }
-CEditNode* CEditNode::MoveCaretLeft(CEditCaret*, BOOL) { return nullptr; }
-CEditNode* CEditNode::MoveCaretRight(CEditCaret*, BOOL) { return nullptr; }
-CEditNode* CEditNode::MoveCaretUp(CEditCaret*, BOOL) { return nullptr; }
-CEditNode* CEditNode::MoveCaretDown(CEditCaret*, BOOL) { return nullptr; }
-CEditNode* CEditNode::MoveCaretLineEnd(CEditCaret*, BOOL) { return nullptr; }
-CEditNode* CEditNode::MoveCaretLineStart(CEditCaret*, BOOL) { return nullptr; }
-CEditNode* CEditNode::GetNodeAbove(CEditCaret*) { return nullptr; }
-CEditNode* CEditNode::GetNodeBelow(CEditCaret*) { return nullptr; }
 void CEditNode::SetFontHeightRecursiveMath(CSize, BOOL, CUndoGroup*) {}
-void CEditNode::ApplyDefaultFonts(const DEFAULT_FONTS&, CUndoGroup*) {}
 void CEditNode::ApplyDefaultFontHeight(const DEFAULT_FONTS&, CUndoGroup*) {}
 
 CEditNode* CEditNode::GetFirstCaretChild() {

@@ -25,6 +25,17 @@ constexpr DWORD NTYPE_EDITPRINT = 0x00001009;
 constexpr DWORD NTYPE_EDITSENTENCE = 0x20001002;
 constexpr DWORD NTYPE_EDITKIMEIRAN = 0x2000100D;
 constexpr DWORD NTYPE_EDITKAN = 0xA0001011;
+constexpr DWORD NTYPE_EDITMATHCHAR = 0x03001020;
+constexpr DWORD NTYPE_EDITMATHCR = 0x13001021;
+constexpr DWORD NTYPE_EDITKANCHAR = 0x81001012;
+constexpr DWORD NTYPE_EDITKANCR = 0x91001013;
+constexpr DWORD NTYPE_EDITCELL = 0x20001008;
+constexpr DWORD NTYPE_EDITCYUKAI = 0x2040100C;
+constexpr DWORD NTYPE_EDITRUBYTEXT = 0x20001018;
+constexpr DWORD NTYPE_EDITRUBYBASE = 0x20001019;
+constexpr DWORD NTYPE_EDITKUNTEN = 0xA0001014;
+constexpr DWORD NTYPE_EDITOKURIGANA = 0xA0001016;
+constexpr DWORD NTYPE_EDITKANSENTENCE = 0xA000101C;
 
 class CEditNode : public CQVXMLNode,
                   public CEditProperties,
@@ -89,6 +100,13 @@ class CEditNode : public CQVXMLNode,
   virtual void ApplyDefaultFonts(const DEFAULT_FONTS& fonts, CUndoGroup* pUndo);
   virtual void ApplyDefaultFontHeight(const DEFAULT_FONTS& fonts, CUndoGroup* pUndo);
 
+  // The selection between the caret's anchor and its caret node, as child indexes of the
+  // caret node's parent; FALSE without a selection or when the two are not siblings.
+  BOOL GetSelectionRange(CEditCaret* pCaret, int* pFirst, int* pLast);
+  // Removes the selection (never a container's closing line end) and puts the caret before
+  // the node that followed it.
+  BOOL DeleteSelection(CEditCaret* pCaret, CUndoGroup* pUndo);
+
   // State tests and lookups.
   BOOL IsVisible() const;
   BOOL IsCaretStop() const;
@@ -146,6 +164,8 @@ class CEditNode : public CQVXMLNode,
   int m_nOverhangRight = 0;
 
  private:
+  // The caret node when it stands in a tree; the editing operations do nothing without one.
+  static CEditNode* GetCaretNodeInTree(const CEditCaret* pCaret);
   void SetIntProperty(LONG& field, int value, int code, BOOL bRemeasure, CUndoGroup* pUndo);
   BOOL MatchesKasenRun(int style, int lineStyle, int lineWidth) const;
   void StoreRecord(CArchive& ar);
