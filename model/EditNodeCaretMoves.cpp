@@ -95,6 +95,13 @@ CEditNode* FirstPositionOfSentenceBelow(CEditNode* node) {
   return sentence ? sentence->GetFirstCaretDescendant() : nullptr;
 }
 
+// The table cell holding the caret, when the move is not already the cell's own: a cell moves
+// the caret by its rows.
+CEditNode* CellToMoveIn(CEditNode* caret, const CEditNode* self) {
+  CEditNode* parent = AsEditNode(caret->GetParent());
+  return parent && parent != self && parent->m_nType == NTYPE_EDITCELL ? parent : nullptr;
+}
+
 }  // namespace
 
 CEditNode* CEditNode::MoveCaretLeft(CEditCaret* pCaret, BOOL bExtend) {
@@ -130,6 +137,7 @@ CEditNode* CEditNode::MoveCaretRight(CEditCaret* pCaret, BOOL bExtend) {
 CEditNode* CEditNode::MoveCaretUp(CEditCaret* pCaret, BOOL bExtend) {
   CEditNode* caret = GetCaretNodeInTree(pCaret);
   if (!caret) return nullptr;
+  if (CEditNode* cell = CellToMoveIn(caret, this)) return cell->MoveCaretUp(pCaret, bExtend);
   try {
     if (!bExtend) {
       pCaret->ClearSelection();
@@ -147,6 +155,7 @@ CEditNode* CEditNode::MoveCaretUp(CEditCaret* pCaret, BOOL bExtend) {
 CEditNode* CEditNode::MoveCaretDown(CEditCaret* pCaret, BOOL bExtend) {
   CEditNode* caret = GetCaretNodeInTree(pCaret);
   if (!caret) return nullptr;
+  if (CEditNode* cell = CellToMoveIn(caret, this)) return cell->MoveCaretDown(pCaret, bExtend);
   try {
     if (!bExtend) {
       pCaret->ClearSelection();

@@ -158,12 +158,16 @@ TEST_F(EditCellCaretTest, UpAndDownKeepTheColumn) {
       {"up from the first row", Text(1), true, table},
       {"down from the last row", Text(2), false, b},
   };
-  for (const CASE& c : cases) {
-    auto* cell = static_cast<CEditCell*>(c.start->GetParent());
-    caret.m_pCaretNode = c.start;
-    caret.m_nDesiredX = -1;
-    EXPECT_EQ(c.up ? cell->MoveCaretUp(&caret, FALSE) : cell->MoveCaretDown(&caret, FALSE), c.expected) << c.what;
-    EXPECT_EQ(caret.m_pCaretNode, c.expected) << c.what;
+  // The view calls the move on the caret node; the cell's own move must give the same.
+  for (bool onCell : {true, false}) {
+    for (const CASE& c : cases) {
+      CEditNode* receiver = onCell ? static_cast<CEditNode*>(c.start->GetParent()) : c.start;
+      caret.m_pCaretNode = c.start;
+      caret.m_nDesiredX = -1;
+      EXPECT_EQ(c.up ? receiver->MoveCaretUp(&caret, FALSE) : receiver->MoveCaretDown(&caret, FALSE), c.expected)
+          << c.what << (onCell ? " (cell)" : " (caret node)");
+      EXPECT_EQ(caret.m_pCaretNode, c.expected) << c.what;
+    }
   }
 }
 
