@@ -48,11 +48,14 @@ class CEditContainer : public CEditNode, public CBlockMarginProperties, public C
 
   std::vector<CEditBox*> m_arrBoxes;  // owned
 
+ protected:
+  // Measures every child once, sharing one font along runs of plain characters.
+  void MeasureChildren(CDC* pDC, CCoordMapper* pMapper, const EDIT_LAYOUT_PARAM& param);
+
  private:
   struct LINE_PLACER;
 
   void LoadBoxes(CArchive& ar);
-  void MeasureChildren(CDC* pDC, CCoordMapper* pMapper, const EDIT_LAYOUT_PARAM& param);
   void BreakLines(CEditBox& box, const EDIT_LAYOUT_PARAM& param);
   void ComputeOwnSize(const CEditBox& box, int nFloatBottom, BOOL bSideFloat, const EDIT_LAYOUT_PARAM& param);
   void PlaceChildren(CEditBox& box, const EDIT_LAYOUT_PARAM& param, int bVertical);
