@@ -3,8 +3,6 @@
 
 #include "model/EditSentence.h"
 
-constexpr DWORD NTYPE_EDITGAI = 0x2000100E;
-
 class CEditGai : public CEditSentence {
   DECLARE_SERIAL(CEditGai)
 

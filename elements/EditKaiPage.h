@@ -4,8 +4,6 @@
 
 #include "model/EditSentence.h"
 
-constexpr DWORD NTYPE_EDITKAIPAGE = 0x20001010;
-
 class CEditKaiPage : public CEditSentence {
   DECLARE_SERIAL(CEditKaiPage)
 

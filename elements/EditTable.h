@@ -4,8 +4,6 @@
 
 #include "model/EditContainer.h"
 
-constexpr DWORD NTYPE_EDITTABLE = 0x00001007;
-
 // Built as a container for its property groups; its archive record is the editor node's.
 class CEditTable : public CEditContainer {
   DECLARE_SERIAL(CEditTable)

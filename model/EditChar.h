@@ -6,8 +6,6 @@
 class CFont;
 class CFoNode;
 
-constexpr DWORD NTYPE_EDITCHAR = 0x01001001;
-
 class CEditChar : public CEditNode {
   DECLARE_SERIAL(CEditChar)
 

@@ -11,9 +11,6 @@
 class CEditBox;
 struct EDIT_LINE_INFO;
 
-constexpr DWORD NTYPE_EDITFLOAT = 0x20001006;
-constexpr DWORD NTYPE_EDITFORMULA = 0x22001031;
-
 class CEditContainer : public CEditNode, public CBlockMarginProperties, public CBlockLineRelatedProperties {
   DECLARE_SERIAL(CEditContainer)
 

@@ -20,23 +20,6 @@ class CEditCaret;
 class CUndoGroup;
 struct DEFAULT_FONTS;
 
-// Type words the editor node compares as a whole.
-constexpr DWORD NTYPE_EDITPRINT = 0x00001009;
-constexpr DWORD NTYPE_EDITSENTENCE = 0x20001002;
-constexpr DWORD NTYPE_EDITKIMEIRAN = 0x2000100D;
-constexpr DWORD NTYPE_EDITKAN = 0xA0001011;
-constexpr DWORD NTYPE_EDITMATHCHAR = 0x03001020;
-constexpr DWORD NTYPE_EDITMATHCR = 0x13001021;
-constexpr DWORD NTYPE_EDITKANCHAR = 0x81001012;
-constexpr DWORD NTYPE_EDITKANCR = 0x91001013;
-constexpr DWORD NTYPE_EDITCELL = 0x20001008;
-constexpr DWORD NTYPE_EDITCYUKAI = 0x2040100C;
-constexpr DWORD NTYPE_EDITRUBYTEXT = 0x20001018;
-constexpr DWORD NTYPE_EDITRUBYBASE = 0x20001019;
-constexpr DWORD NTYPE_EDITKUNTEN = 0xA0001014;
-constexpr DWORD NTYPE_EDITOKURIGANA = 0xA0001016;
-constexpr DWORD NTYPE_EDITKANSENTENCE = 0xA000101C;
-
 class CEditNode : public CQVXMLNode,
                   public CEditProperties,
                   public CFontProperties,

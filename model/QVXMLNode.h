@@ -4,21 +4,10 @@
 #include <map>
 #include <vector>
 
+#include "model/NodeTypes.h"
 #include "model/StringW.h"
 
-// Kind bits of the type word of editor nodes.
-constexpr DWORD NT_EDITNODE = 0x00001000;
-constexpr DWORD NT_ANNOTATION = 0x00400000;
-constexpr DWORD NT_BIGOPERATOR = 0x00800000;
-constexpr DWORD NT_CHARACTER = 0x01000000;
-constexpr DWORD NT_MATH = 0x02000000;
-constexpr DWORD NT_LINEBREAK = 0x10000000;
-constexpr DWORD NT_CONTAINER = 0x20000000;
-constexpr DWORD NT_QUESTIONNUMBER = 0x40000000;
-constexpr DWORD NT_KANBUN = 0x80000000;
-
 // Type words that the tree operations compare.
-constexpr DWORD NTYPE_EDITCR = 0x11001002;
 
 class CQVXMLNode : public CObject {
   DECLARE_SERIAL(CQVXMLNode)
