@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "model/EditBox.h"
+#include "model/LineMetrics.h"
 #include "model/EditChar.h"
 #include "model/EditContainer.h"
 #include "platform/Font.h"
@@ -25,25 +26,7 @@ CEditChar* AsPlainChar(CEditNode* node) {
 void JoinLine(EDIT_LINE_INFO& line, const CEditNode& c, int index) {
   if (line.nFirst < 0) line.nFirst = index;
   ++line.nCount;
-  CEditProperties& p = line.props;
-  p.m_nWidth += c.m_nWidth;
-  line.nMaxFontHeight = std::max<int>(line.nMaxFontHeight, std::abs(c.m_lf.lfHeight));
-  p.m_nAscent = std::max(p.m_nAscent, c.m_nAscent);
-  p.m_nCenter = std::max(p.m_nCenter, c.m_nCenter);
-  line.nMaxLower = std::max<int>(line.nMaxLower, c.m_nHeight - c.m_nCenter);
-  line.nMaxDescent = std::max<int>(line.nMaxDescent, c.m_nHeight - c.m_nAscent);
-  p.m_nHeight = std::max<int>(p.m_nAscent + line.nMaxDescent, p.m_nCenter + line.nMaxLower);
-}
-
-// A line end is as wide as its font's average character when alone on its line, else 0;
-// after a character it takes that character's metrics so an empty paragraph keeps its height.
-void FitLineEnd(CEditNode& lineEnd, const CEditNode* previous, BOOL bFirstOnLine) {
-  lineEnd.m_nWidth = bFirstOnLine ? lineEnd.m_tm.tmAveCharWidth : 0;
-  if (!previous || !(previous->m_nType & NT_CHARACTER)) return;
-  lineEnd.m_tm = previous->m_tm;
-  lineEnd.m_nHeight = previous->m_nHeight;
-  lineEnd.m_nAscent = previous->m_nAscent;
-  lineEnd.m_nCenter = previous->m_nCenter;
+  AddToLine(line, c);
 }
 
 struct LINE_BREAKER {

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "model/EditBox.h"
+#include "model/LineMetrics.h"
 #include "model/EditContainer.h"
 
 struct CEditContainer::LINE_PLACER {
@@ -41,17 +42,7 @@ struct CEditContainer::LINE_PLACER {
     return box.GetLine(lineNumber, line);
   }
 
-  EDIT_LAYOUT_PARAM ChildParam(int childX, int childY) const {
-    EDIT_LAYOUT_PARAM p{};
-    p.nX = childX;
-    p.nY = childY;
-    p.nLineAscent = line.props.m_nAscent;
-    p.nLineHalf = line.props.m_nCenter;
-    p.nPage = param.nPage;
-    p.nLineSpacing = param.nLineSpacing;
-    p.nLetterSpacing = param.nLetterSpacing;
-    return p;
-  }
+  EDIT_LAYOUT_PARAM ChildParam(int childX, int childY) const { return LineChildParam(line, param, childX, childY); }
 
   BOOL PlaceFloat(CEditNode& c, int index) {
     if (lineNumber < c.m_nLine) {

@@ -1,11 +1,12 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <cwctype>
 #include <memory>
 #include <vector>
 
 #include "model/EditBox.h"
+#include "model/LineMetrics.h"
+#include "platform/WideChar.h"
 #include "model/EditSentence.h"
 
 namespace {
@@ -30,28 +31,9 @@ BOOL IsBlank(const CEditNode& node) {
 BOOL IsWordLetter(const CEditNode* node) {
   if (!node || node->m_strText.GetLength() != 1) return FALSE;
   const char16_t ch = node->m_strText[0];
-  return ch < 0x80 && !std::iswspace(wint_t(ch));
+  return ch < 0x80 && !IsWideSpace(ch);
 }
 
-void AddToLine(EDIT_LINE_INFO& line, const CEditNode& c) {
-  CEditProperties& p = line.props;
-  p.m_nWidth += c.m_nWidth;
-  line.nMaxFontHeight = std::max<int>(line.nMaxFontHeight, std::abs(c.m_lf.lfHeight));
-  p.m_nAscent = std::max(p.m_nAscent, c.m_nAscent);
-  p.m_nCenter = std::max(p.m_nCenter, c.m_nCenter);
-  line.nMaxLower = std::max<int>(line.nMaxLower, c.m_nHeight - c.m_nCenter);
-  line.nMaxDescent = std::max<int>(line.nMaxDescent, c.m_nHeight - c.m_nAscent);
-  p.m_nHeight = std::max<int>(p.m_nAscent + line.nMaxDescent, p.m_nCenter + line.nMaxLower);
-}
-
-void FitLineEnd(CEditNode& lineEnd, const CEditNode* previous, BOOL bFirstOnLine) {
-  lineEnd.m_nWidth = bFirstOnLine ? lineEnd.m_tm.tmAveCharWidth : 0;
-  if (!previous || !(previous->m_nType & NT_CHARACTER)) return;
-  lineEnd.m_tm = previous->m_tm;
-  lineEnd.m_nHeight = previous->m_nHeight;
-  lineEnd.m_nAscent = previous->m_nAscent;
-  lineEnd.m_nCenter = previous->m_nCenter;
-}
 
 }  // namespace
 

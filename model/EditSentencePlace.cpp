@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "model/EditBox.h"
+#include "model/LineMetrics.h"
 #include "model/EditSentence.h"
 
 namespace {
@@ -92,17 +93,7 @@ struct CEditSentence::LINE_PLACER {
     return box.GetLine(lineNumber, line);
   }
 
-  EDIT_LAYOUT_PARAM ChildParam(int childX, int childY) const {
-    EDIT_LAYOUT_PARAM p{};
-    p.nX = childX;
-    p.nY = childY;
-    p.nLineAscent = line.props.m_nAscent;
-    p.nLineHalf = line.props.m_nCenter;
-    p.nPage = param.nPage;
-    p.nLineSpacing = param.nLineSpacing;
-    p.nLetterSpacing = param.nLetterSpacing;
-    return p;
-  }
+  EDIT_LAYOUT_PARAM ChildParam(int childX, int childY) const { return LineChildParam(line, param, childX, childY); }
 
   // A float starts a line; the line beside it starts after it unless it stands on the right.
   void PlaceFloat(CEditNode& c, int index) {

@@ -1,0 +1,38 @@
+#include "model/LineMetrics.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "model/EditNode.h"
+
+void AddToLine(EDIT_LINE_INFO& line, const CEditNode& c) {
+  CEditProperties& p = line.props;
+  p.m_nWidth += c.m_nWidth;
+  line.nMaxFontHeight = std::max<int>(line.nMaxFontHeight, std::abs(c.m_lf.lfHeight));
+  p.m_nAscent = std::max(p.m_nAscent, c.m_nAscent);
+  p.m_nCenter = std::max(p.m_nCenter, c.m_nCenter);
+  line.nMaxLower = std::max<int>(line.nMaxLower, c.m_nHeight - c.m_nCenter);
+  line.nMaxDescent = std::max<int>(line.nMaxDescent, c.m_nHeight - c.m_nAscent);
+  p.m_nHeight = std::max<int>(p.m_nAscent + line.nMaxDescent, p.m_nCenter + line.nMaxLower);
+}
+
+void FitLineEnd(CEditNode& lineEnd, const CEditNode* previous, BOOL bFirstOnLine) {
+  lineEnd.m_nWidth = bFirstOnLine ? lineEnd.m_tm.tmAveCharWidth : 0;
+  if (!previous || !(previous->m_nType & NT_CHARACTER)) return;
+  lineEnd.m_tm = previous->m_tm;
+  lineEnd.m_nHeight = previous->m_nHeight;
+  lineEnd.m_nAscent = previous->m_nAscent;
+  lineEnd.m_nCenter = previous->m_nCenter;
+}
+
+EDIT_LAYOUT_PARAM LineChildParam(const EDIT_LINE_INFO& line, const EDIT_LAYOUT_PARAM& param, int x, int y) {
+  EDIT_LAYOUT_PARAM p{};
+  p.nX = x;
+  p.nY = y;
+  p.nLineAscent = line.props.m_nAscent;
+  p.nLineHalf = line.props.m_nCenter;
+  p.nPage = param.nPage;
+  p.nLineSpacing = param.nLineSpacing;
+  p.nLetterSpacing = param.nLetterSpacing;
+  return p;
+}
