@@ -154,3 +154,7 @@ class CEditNode : public CQVXMLNode,
   void StoreRecord(CArchive& ar);
   void LoadRecord(CArchive& ar);
 };
+
+// The first empty frame (at most one child) of the last question part under the root that
+// holds one; null when none does. The deletions remove it; the sheet root offers it too.
+CEditNode* FindEmptyFloat(const CQVXMLNode* pRoot);

@@ -33,23 +33,6 @@ void RemoveNode(CEditNode* pNode, CEditNode* pNeighbour, int code, CUndoGroup* p
   pNode->Detach();
 }
 
-// The frame found in the last question part that holds one with at most its line end.
-CEditNode* FindEmptyFloat(const CQVXMLNode* pRoot) {
-  CEditNode* found = nullptr;
-  for (int i = 0; i < pRoot->GetChildCount(); ++i) {
-    const CQVXMLNode* part = pRoot->GetChildAt(i);
-    if (part->m_nType != NTYPE_EDITSENTENCE) continue;
-    for (int j = 0; j < part->GetChildCount(); ++j) {
-      CQVXMLNode* child = part->GetChildAt(j);
-      if (child->m_nType == NTYPE_EDITFLOAT && child->GetChildCount() <= 1) {
-        if (CEditNode* frame = AsEditNode(child)) found = frame;
-        break;
-      }
-    }
-  }
-  return found;
-}
-
 // A caret inside the frame moves beside it; a frame with no sibling to take the caret stays.
 BOOL MoveCaretOutOf(CEditCaret* pCaret, CEditNode* pFrame, bool bPreferNext) {
   if (!pFrame->IsDescendant(pCaret->m_pCaretNode)) return TRUE;
@@ -91,6 +74,23 @@ BOOL DeleteSelectionOrDrop(CEditNode* pCaretNode, CEditCaret* pCaret, CUndoGroup
 }
 
 }  // namespace
+
+CEditNode* FindEmptyFloat(const CQVXMLNode* pRoot) {
+  if (!pRoot) return nullptr;
+  CEditNode* found = nullptr;
+  for (int i = 0; i < pRoot->GetChildCount(); ++i) {
+    const CQVXMLNode* part = pRoot->GetChildAt(i);
+    if (!part || part->m_nType != NTYPE_EDITSENTENCE) continue;
+    for (int j = 0; j < part->GetChildCount(); ++j) {
+      CQVXMLNode* child = part->GetChildAt(j);
+      if (child && child->m_nType == NTYPE_EDITFLOAT && child->GetChildCount() <= 1) {
+        if (CEditNode* frame = AsEditNode(child)) found = frame;
+        break;
+      }
+    }
+  }
+  return found;
+}
 
 BOOL CEditNode::DeleteBackward(CEditCaret* pCaret, CUndoGroup* pUndo) {
   CEditNode* caret = GetCaretNodeInTree(pCaret);

@@ -67,7 +67,8 @@ class CEditSentence : public CEditContainer {
   void ShareIndentWithParts();
   void ArrangeLabel(const EDIT_LAYOUT_PARAM& param, int bVertical);
   void DrawKindLabel(CDC* pDC, CCoordMapper* pMapper);
-  void DrawBoxOutlines(CDC* pDC, CCoordMapper* pMapper);
+  // Every box, or only box nOnlyBox when it is 0 or more.
+  void DrawBoxOutlines(CDC* pDC, CCoordMapper* pMapper, int nOnlyBox);
   CEditNode* NodeOnLine(CEditNode* pNode, CEditCaret* pCaret, int nStep);
   CEditNode* HitLineEnds(const CEditBox& box, int x, int y, int* pAfter);
 };

@@ -21,9 +21,11 @@ void CEditSentence::Draw(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pPa
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextAlign(TA_BASELINE);
     const BOOL bScreen = !pDC->IsPrinting();
-    if (bScreen) DrawKindLabel(pDC, pMapper);
+    // Drawing one box (a page of a print preview): the label goes with the first box only.
+    const int onlyBox = pParam && pParam->pBoxFilter ? pParam->pBoxFilter[1] : -1;
+    if (bScreen && onlyBox <= 0) DrawKindLabel(pDC, pMapper);
     CEditContainer::Draw(pDC, pMapper, pParam);
-    if (bScreen) DrawBoxOutlines(pDC, pMapper);
+    if (bScreen) DrawBoxOutlines(pDC, pMapper, onlyBox);
   } catch (...) {
   }
 }
@@ -46,10 +48,12 @@ void CEditSentence::DrawKindLabel(CDC* pDC, CCoordMapper* pMapper) {
   m_label.Draw(pDC, pMapper, &labelParam);
 }
 
-void CEditSentence::DrawBoxOutlines(CDC* pDC, CCoordMapper* pMapper) {
+void CEditSentence::DrawBoxOutlines(CDC* pDC, CCoordMapper* pMapper, int nOnlyBox) {
   CPen* oldPen = pDC->SelectObject(GetSolidPen(kBoxOutlineColour));
   CGdiObject* oldBrush = pDC->SelectStockObject(NULL_BRUSH);
-  for (const CEditBox* box : m_arrBoxes) {
+  for (int b = 0; b < GetBoxCount(); ++b) {
+    const CEditBox* box = m_arrBoxes[size_t(b)];
+    if (nOnlyBox >= 0 && b != nOnlyBox) continue;
     RECT outline = box->m_props.m_rcInk;
     if (pMapper) pMapper->LPtoDPRect(&outline);
     outline.right += 1;

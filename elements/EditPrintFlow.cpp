@@ -1,0 +1,98 @@
+#include "elements/EditPrintFlow.h"
+
+#include <algorithm>
+
+#include "elements/EditKimeiran.h"
+#include "model/EditBox.h"
+
+namespace {
+
+int FirstBoxHeight(const CEditKimeiran* pField) {
+  const CEditBox* box = pField ? pField->GetBox(0) : nullptr;
+  return box ? int(box->m_props.m_nHeight) : 0;
+}
+
+}  // namespace
+
+void PAGE_FLOW::Begin() {
+  page = 0;
+  nextNameField = 0;
+  NewPage();
+}
+
+void PAGE_FLOW::StartChild(BOOL bAfterPageBreak) {
+  if (bAfterPageBreak) forced = TRUE;
+}
+
+void PAGE_FLOW::NextStart(int* pPage, int* pColumn, int* pY) const {
+  const int top = y + rowHeight;
+  if (!forced && top < geometry.nHeight) {
+    *pPage = page;
+    *pColumn = column + 1;
+    *pY = top;
+  } else if (!forced && column + 1 < geometry.nColumns) {
+    *pPage = page;
+    *pColumn = column + 2;
+    *pY = nameFieldHeight;
+  } else {
+    *pPage = page + 1;
+    *pColumn = 1;
+    *pY = PeekNameFieldHeight(page + 1);
+  }
+}
+
+// The overflow test assumes the box opens a new row; a box too tall for any column is placed
+// at the top of the next one all the same.
+void PAGE_FLOW::PlaceBox(CEditNode* pNode, int nBox, int nHeight, int nWidth) {
+  if (nHeight + rowHeight + y > geometry.nHeight) NextColumnOrPage();
+  if (forced) NewPage();
+  if (previousWidth + nWidth + rowX > geometry.nColumnWidth) {
+    y += rowHeight;
+    rowX = 0;
+    rowHeight = 0;
+  } else {
+    rowX += previousWidth;
+  }
+  if (place) place({pNode, nBox, page, columnX + rowX, y, geometry.nColumnWidth - rowX, geometry.nColumnWidth, FALSE});
+  previousWidth = nWidth;
+  rowHeight = std::max(rowHeight, nHeight);
+}
+
+void PAGE_FLOW::NextColumnOrPage() {
+  if (++column >= geometry.nColumns) {
+    NewPage();
+    return;
+  }
+  columnX += geometry.nColumnGap + geometry.nColumnWidth;
+  rowX = 0;
+  rowHeight = 0;
+  previousWidth = 0;
+  y = nameFieldHeight;
+}
+
+void PAGE_FLOW::NewPage() {
+  ++page;
+  column = 0;
+  columnX = 0;
+  rowX = 0;
+  rowHeight = 0;
+  previousWidth = 0;
+  y = 0;
+  nameFieldHeight = 0;
+  forced = FALSE;
+  PlaceNameField();
+}
+
+// A page flagged for a name field that has no copy left is laid out without one.
+void PAGE_FLOW::PlaceNameField() {
+  if (!hasNameField || !hasNameField(page) || nextNameField >= int(nameFields.size())) return;
+  CEditKimeiran* field = nameFields[size_t(nextNameField++)];
+  if (place) place({field, 0, page, 0, 0, geometry.nWidth, geometry.nWidth, TRUE});
+  nameFieldHeight = FirstBoxHeight(field);
+  y = nameFieldHeight;
+}
+
+int PAGE_FLOW::PeekNameFieldHeight(int nPage) const {
+  if (!hasNameField || !hasNameField(nPage) || nextNameField >= int(nameFields.size())) return 0;
+  return FirstBoxHeight(nameFields[size_t(nextNameField)]);
+}
