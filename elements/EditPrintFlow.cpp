@@ -37,7 +37,7 @@ void PAGE_FLOW::NextStart(int* pPage, int* pColumn, int* pY) const {
   } else {
     *pPage = page + 1;
     *pColumn = 1;
-    *pY = PeekNameFieldHeight(page + 1);
+    *pY = NameFieldHeightOn(page + 1);
   }
 }
 
@@ -92,7 +92,22 @@ void PAGE_FLOW::PlaceNameField() {
   y = nameFieldHeight;
 }
 
-int PAGE_FLOW::PeekNameFieldHeight(int nPage) const {
-  if (!hasNameField || !hasNameField(nPage) || nextNameField >= int(nameFields.size())) return 0;
-  return FirstBoxHeight(nameFields[size_t(nextNameField)]);
+int PAGE_FLOW::NameFieldHeightOn(int nPage) const {
+  if (nPage == page) return nameFieldHeight;
+  if (nPage < page || !hasNameField || !hasNameField(nPage)) return 0;
+  // The copies go to the flagged pages in order.
+  int index = nextNameField;
+  for (int p = page + 1; p < nPage && index < int(nameFields.size()); ++p)
+    if (hasNameField(p)) ++index;
+  return index < int(nameFields.size()) ? FirstBoxHeight(nameFields[size_t(index)]) : 0;
+}
+
+int PAGE_FLOW::ColumnRoomAfter(int nPage, int nColumn, int k) const {
+  for (int i = 0; i < k; ++i) {
+    if (++nColumn > geometry.nColumns) {
+      nColumn = 1;
+      ++nPage;
+    }
+  }
+  return geometry.nHeight - NameFieldHeightOn(nPage);
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "model/EditLayoutParam.h"
 #include "platform/WinTypes.h"
 
 class CEditNode;
@@ -53,10 +54,26 @@ struct PAGE_FLOW {
   // Where the next box starts when it opens a new row: what a child is measured for.
   void NextStart(int* pPage, int* pColumn, int* pY) const;
   void PlaceBox(CEditNode* pNode, int nBox, int nHeight, int nWidth);
+  // The room of the column k columns after (nPage, nColumn from 1): the column height less
+  // the name field its page will carry.
+  int ColumnRoomAfter(int nPage, int nColumn, int k) const;
 
  private:
   void NextColumnOrPage();
   void NewPage();
   void PlaceNameField();
-  int PeekNameFieldHeight(int nPage) const;
+  // The height of the name field that a page not yet left or reached carries.
+  int NameFieldHeightOn(int nPage) const;
+};
+
+// The rooms of the columns after a child's first column, as the flow will fill them.
+class CFlowColumnRooms : public CColumnRooms {
+ public:
+  CFlowColumnRooms(const PAGE_FLOW& flow, int nPage, int nColumn) : m_flow(flow), m_nPage(nPage), m_nColumn(nColumn) {}
+  int RoomOfColumnAfter(int k) const override { return m_flow.ColumnRoomAfter(m_nPage, m_nColumn, k); }
+
+ private:
+  const PAGE_FLOW& m_flow;
+  int m_nPage;
+  int m_nColumn;
 };

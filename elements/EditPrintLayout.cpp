@@ -24,6 +24,8 @@ BOOL CEditPrint::MeasurePass(CDC* pDC, CCoordMapper* pMapper) {
   flow.Begin();
   FlowChildren(flow, [&](CEditNode& child) {
     EDIT_LAYOUT_PARAM childParam = ChildMeasureParam(flow);
+    const CFlowColumnRooms rooms(flow, childParam.nPage, childParam.nColumn);
+    childParam.pColumnRooms = &rooms;
     child.Measure(pDC, pMapper, &childParam);
     m_nWidth = std::max(m_nWidth, child.m_nWidth);
     m_nHeight += child.m_nHeight;

@@ -5,6 +5,15 @@
 class CEditNode;
 class CFont;
 
+// The room of the columns that a child cut into page-column boxes goes on to: the k-th
+// column after the one its first box starts in (k from 1). Without it every such column
+// has the full column height.
+class CColumnRooms {
+ public:
+  virtual ~CColumnRooms() = default;
+  virtual int RoomOfColumnAfter(int k) const = 0;
+};
+
 struct EDIT_LAYOUT_PARAM {
   int nWidth;          // available width
   int nWidth2;         // the sheet's content width, or a container's own available width
@@ -23,4 +32,5 @@ struct EDIT_LAYOUT_PARAM {
   int nBox;            // box to place
   const int* pBoxFilter;     // pair of ints, the second the box to draw; null draws every child
   CEditNode* pPrevBoxLast;   // in: last child drawn in the previous box; out: of this box
+  const CColumnRooms* pColumnRooms;  // Measure: room of the later columns, or null
 };

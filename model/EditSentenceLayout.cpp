@@ -43,8 +43,10 @@ struct CEditSentence::LINE_BREAKER {
   const int nWidth;
   const int nSpacing;
   const int nPageHeight;
+  const CColumnRooms* rooms;
   CEditBox* box;
   int limit;  // room left for lines in the current box
+  int columnShift = 0;  // 1 when the first box stays empty and moves on to the next column
   EDIT_LINE_INFO line{};
   int b = 0;
   int lineNumber = 0;
@@ -53,6 +55,12 @@ struct CEditSentence::LINE_BREAKER {
   int floatBottom = 0;
   int floatWidth = 0;
   CEditNode* previous = nullptr;
+
+  // Room of box b: the column it lands in, counted from the first box's column.
+  int BoxRoom() const {
+    const int k = b + columnShift;
+    return rooms && k > 0 ? rooms->RoomOfColumnAfter(k) : nPageHeight;
+  }
 
   int WidthLimit() const { return top < floatBottom ? nWidth - floatWidth : nWidth; }
 
@@ -119,11 +127,13 @@ struct CEditSentence::LINE_BREAKER {
       if (box->GetLineCount() > 0) {
         StartBox();
         RestampLine();
+      } else if (b == 0) {
+        columnShift = 1;
       }
       top = 0;
       lineNumber = 0;
       floatBottom = 0;
-      limit = nPageHeight;
+      limit = BoxRoom();
     }
     box->SetLine(lineNumber++, line);
     top += height;
@@ -153,9 +163,12 @@ struct CEditSentence::LINE_BREAKER {
       box->SetLine(lineNumber, line);
       box->m_props.m_nHeight = std::max<int>(box->m_props.m_nHeight, top + line.props.m_nHeight);
     }
-    if (box->GetLineCount() > 0) StartBox();
+    if (box->GetLineCount() > 0)
+      StartBox();
+    else if (b == 0)
+      columnShift = 1;
     box->m_props.m_nHeight = c.m_nHeight;
-    limit = nPageHeight;
+    limit = BoxRoom();
     top = 0;
     lineNumber = 0;
     floatBottom = c.m_nHeight;
@@ -256,8 +269,14 @@ void CEditSentence::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* 
     auto first = std::make_unique<CEditBox>();
     first->m_props.m_nWidth = width;
     m_arrBoxes.push_back(first.get());
-    LINE_BREAKER breaker{*this, children, width, param.nLineSpacing, paged ? param.nPageHeight : kUnlimitedRoom,
-                         first.release(), room};
+    LINE_BREAKER breaker{*this,
+                         children,
+                         width,
+                         param.nLineSpacing,
+                         paged ? param.nPageHeight : kUnlimitedRoom,
+                         paged ? param.pColumnRooms : nullptr,
+                         first.release(),
+                         room};
     breaker.Run();
     m_nHeight = m_arrBoxes.front()->m_props.m_nHeight;
     if (m_nKind == KindQuestion) {

@@ -182,6 +182,22 @@ TEST_F(EditPrintLayoutTest, MeasureHandsEachPartThePlaceArrangeGivesIt) {
   EXPECT_EQ(OnPage(parts[4]->m_arranged.at(0)), (PLACE{2, 0, 2000}));
 }
 
+// A part cut into several boxes is told the room of each later column, less the name field
+// its page will carry; a flagged page without a copy has the full height.
+TEST_F(EditPrintLayoutTest, PartsLearnTheRoomOfTheColumnsTheyGoOnTo) {
+  sheet.m_page.m_nColumnCount = 2;
+  AddNameField(1, 2000);
+  AddNameField(2, 1500);
+  sheet.SetNameFieldPage(3, 1);  // no third copy
+  CTestPart* first = AddPart({{3750, 8000}});
+  CTestPart* second = AddPart({{3750, 1000}});
+  Layout();
+  EXPECT_EQ(first->m_rooms, (std::vector<int>{8000, 8500, 8500, 10000}));
+  // The first part fills the first column, so the second starts in the next.
+  EXPECT_EQ(second->m_measured.nColumn, 2);
+  EXPECT_EQ(second->m_rooms, (std::vector<int>{8500, 8500, 10000, 10000}));
+}
+
 // Printing walks the same flow: every box of page p lands in the column the screen shows,
 // shifted from the page stack to the margins.
 TEST_F(EditPrintLayoutTest, ArrangePageEqualsTheScreenPlacementPageByPage) {

@@ -23,6 +23,9 @@ class CTestPart : public CEditContainer {
   CTestPart(DWORD type, std::vector<SIZE> boxes) : CEditContainer(type), m_sizes(std::move(boxes)) {}
   void Measure(CDC*, CCoordMapper*, EDIT_LAYOUT_PARAM* pParam) override {
     m_measured = *pParam;
+    m_rooms.clear();
+    for (int k = 1; pParam->pColumnRooms && k <= 4; ++k) m_rooms.push_back(pParam->pColumnRooms->RoomOfColumnAfter(k));
+    m_measured.pColumnRooms = nullptr;  // lives only while the part is measured
     RemoveAllBoxes();
     m_nWidth = m_nHeight = 0;
     if (!IsVisible()) return;
@@ -42,6 +45,7 @@ class CTestPart : public CEditContainer {
 
   std::vector<SIZE> m_sizes;
   EDIT_LAYOUT_PARAM m_measured{};
+  std::vector<int> m_rooms;  // of the four columns after the first, as measured
   std::map<int, EDIT_LAYOUT_PARAM> m_arranged;
   std::vector<int> m_drawnBoxes;
 };

@@ -176,6 +176,34 @@ TEST_F(EditSentenceLayoutTest, TallLineGoesIntoTheEmptyFirstBox) {
   EXPECT_EQ(sentence.m_nHeight, 3000);
 }
 
+// The column after the first carries a name field and has 2000 of room; later ones 3000.
+class CNameFieldRooms : public CColumnRooms {
+ public:
+  int RoomOfColumnAfter(int k) const override { return k == 1 ? 2000 : 3000; }
+};
+
+TEST_F(EditSentenceLayoutTest, LaterBoxesTakeTheRoomOfTheirOwnColumns) {
+  const CNameFieldRooms rooms;
+  struct CASE {
+    int nY;
+    std::vector<int> lines;
+  } cases[] = {
+      {1000, {2, 2, 2}},  // box 1 goes below a name field
+      {2500, {2, 3, 1}},  // the empty first box moves on into the column with the name field
+  };
+  for (const CASE& c : cases) {
+    CEditSentence s;
+    for (int i = 0; i < 6; ++i) {
+      AddSized(s, 1000);
+      AddLineEnd(s);
+    }
+    Measure(s, {.nWidth = 5000, .nPageHeight = 3000, .nY = c.nY, .pColumnRooms = &rooms});
+    ASSERT_EQ(s.GetBoxCount(), int(c.lines.size())) << c.nY;
+    for (int b = 0; b < s.GetBoxCount(); ++b)
+      EXPECT_EQ(s.GetBox(b)->GetLineCount(), c.lines[size_t(b)]) << c.nY << " box " << b;
+  }
+}
+
 TEST_F(EditSentenceLayoutTest, FloatStartingALineMovesWithItIntoTheNextBox) {
   AddSized(sentence, 1000);
   AddLineEnd(sentence);

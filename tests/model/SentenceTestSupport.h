@@ -81,6 +81,7 @@ struct SENTENCE_LAYOUT {
   int nPageHeight = 0;
   int nY = 0;
   int nLineSpacing = 0;
+  const CColumnRooms* pColumnRooms = nullptr;
 };
 
 class CSentenceLayoutFixture {
@@ -91,6 +92,7 @@ class CSentenceLayoutFixture {
     param.nPageHeight = layout.nPageHeight;
     param.nY = layout.nY;
     param.nLineSpacing = layout.nLineSpacing;
+    param.pColumnRooms = layout.pColumnRooms;
     sentence.Measure(&dc, &mapper, &param);
   }
   void Arrange(CEditSentence& sentence, int box = 0, int x = 1000, int y = 2000, int page = 1, int spacing = 0) {
