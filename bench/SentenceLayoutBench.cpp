@@ -1,7 +1,6 @@
-#include <QGuiApplication>
+#include <QImage>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -69,12 +68,3 @@ void BM_LayOutSheetAfterOneKeystroke(benchmark::State& state) {
 BENCHMARK(BM_LayOutSheetAfterOneKeystroke)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

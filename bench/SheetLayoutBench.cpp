@@ -1,7 +1,6 @@
-#include <QGuiApplication>
+#include <QImage>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "elements/EditKimeiran.h"
@@ -118,12 +117,3 @@ void BM_DrawOnePage(benchmark::State& state) {
 BENCHMARK(BM_DrawOnePage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -1,7 +1,6 @@
-#include <QGuiApplication>
+#include <QImage>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/AnsiCodePage.h"
@@ -56,12 +55,3 @@ void BM_SelectFontAndMeasure(benchmark::State& state) {
 BENCHMARK(BM_SelectFontAndMeasure);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
