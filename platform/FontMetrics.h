@@ -3,6 +3,12 @@
 
 #include "platform/GdiTypes.h"
 
+// Font heights and widths beyond this many logical units (a metre in the sheet's units) come
+// only from damaged data; they are measured as this size so that no sum of extents overflows.
+constexpr LONG kMaxFontExtent = 100000;
+
+inline LONG ClampFontExtent(LONG v) { return v > kMaxFontExtent ? kMaxFontExtent : v < -kMaxFontExtent ? -kMaxFontExtent : v; }
+
 class CFontMetrics {
  public:
   virtual ~CFontMetrics() = default;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -42,7 +43,10 @@ const CRealizedFont& CRealizedFont::Get(const LOGFONTA& lf) {
 
 void CRealizedFont::ReleaseAll() { Fonts().clear(); }
 
-CRealizedFont::CRealizedFont(const LOGFONTA& lf) {
+CRealizedFont::CRealizedFont(const LOGFONTA& requested) {
+  LOGFONTA lf = requested;
+  lf.lfHeight = ClampFontExtent(lf.lfHeight);
+  lf.lfWidth = ClampFontExtent(lf.lfWidth);
   FACE_RESOLUTION face = ResolveFace(std::string_view(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE)));
   m_face = CFontFace::Get(face.family, lf.lfWeight >= 600, lf.lfItalic != 0);
   m_bVertical = face.bVertical;
@@ -54,7 +58,7 @@ CRealizedFont::CRealizedFont(const LOGFONTA& lf) {
     m_em = (lf.lfHeight > 0 ? lf.lfHeight : kDefaultCellHeight) / cell;
   }
   double naturalWidth = m_face->m_avgCharWidth * m_em;
-  if (lf.lfWidth > 0 && naturalWidth > 0) m_stretch = lf.lfWidth / naturalWidth;
+  if (lf.lfWidth > 0 && naturalWidth > 0) m_stretch = std::min(lf.lfWidth / naturalWidth, double(kMaxFontExtent));
   FillTextMetrics(lf);
 }
 

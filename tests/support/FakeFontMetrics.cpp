@@ -1,6 +1,9 @@
 #include "tests/support/FakeFontMetrics.h"
 
-CFakeFontMetrics::CFakeFontMetrics(const LOGFONTA& lf, const FAKE_FONT& settings) : m_lf(lf), m_settings(settings) {}
+CFakeFontMetrics::CFakeFontMetrics(const LOGFONTA& lf, const FAKE_FONT& settings) : m_lf(lf), m_settings(settings) {
+  m_lf.lfHeight = ClampFontExtent(m_lf.lfHeight);
+  m_lf.lfWidth = ClampFontExtent(m_lf.lfWidth);
+}
 
 int CFakeFontMetrics::Em() const {
   int cell = m_settings.ascent + m_settings.descent;
