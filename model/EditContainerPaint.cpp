@@ -109,8 +109,11 @@ void CEditContainer::DrawBackgrounds(CDC* pDC, CCoordMapper* pMapper, const EDIT
     CEditNode* c = GetEditChildAt(i);
     if (!c || !(c->m_nType & NT_CHARACTER) || !TakesPart(c, pParam)) continue;
     if (c->m_crBackground == kNoBackground) continue;
-    CPen* oldPen = pDC->SelectObject(GetSolidPen(c->m_crBackground));
-    CBrush* oldBrush = pDC->SelectObject(GetSolidBrush(c->m_crBackground));
+    // Any colour a sheet names, not only the cached standard ones.
+    CPen pen(PS_SOLID, 0, c->m_crBackground);
+    CBrush brush(c->m_crBackground);
+    CPen* oldPen = pDC->SelectObject(&pen);
+    CBrush* oldBrush = pDC->SelectObject(&brush);
     const int oldRop = pDC->SetROP2(R2_COPYPEN);
     const RECT rc = DeviceRect(pMapper, c->m_rcInk);
     pDC->Rectangle(&rc);

@@ -121,6 +121,21 @@ TEST_F(EditContainerPaintTest, NoBackgroundWithoutColourOrPattern) {
   EXPECT_EQ(CountCalls(dc, "FillRect"), 0);
 }
 
+TEST_F(EditContainerPaintTest, BackgroundKeepsItsOwnColour) {
+  BuildWrappedRun(0);
+  for (COLORREF colour : {RGB(0xFF, 0, 0), RGB(0x12, 0x34, 0x56)}) {
+    Child(0)->m_crBackground = colour;
+    dc.Recorder().Clear();
+    container.Draw(&dc, &mapper, nullptr);
+    const DC_CALL* background = nullptr;
+    for (const DC_CALL& call : dc.Recorder().Calls())
+      if (call.name == "Rectangle" && !background) background = &call;
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(background->brushColor, colour);
+    EXPECT_EQ(background->penColor, colour);
+  }
+}
+
 TEST_F(EditContainerPaintTest, WaveOf240IsFourHalfWaves) {
   CEditChar ch(u'a');
   ch.m_rcInk = RECT{100, 0, 340, 400};
