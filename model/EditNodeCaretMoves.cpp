@@ -73,27 +73,25 @@ CEditNode* ClimbRight(const CEditNode* node) {
   return nullptr;
 }
 
-// The nearest visible sibling of the sentence around the node, searched backwards or forwards.
-CEditNode* VisibleSentenceBeside(CEditNode* node, bool bBefore) {
+// The nearest caret position in a visible sibling of the sentence around the node, searched
+// backwards (its last position) or forwards (its first); siblings without a position, such
+// as a page break, are passed over.
+CEditNode* PositionInSentenceBeside(CEditNode* node, bool bBefore) {
   CQVXMLNode* sentence = node->FindAncestor(NTYPE_EDITSENTENCE, TRUE);
   if (!sentence) return nullptr;
   for (CQVXMLNode* s = bBefore ? sentence->GetPrevSibling() : sentence->GetNextSibling(); s;
        s = bBefore ? s->GetPrevSibling() : s->GetNextSibling()) {
     auto* edit = AsEditNode(s);
-    if (edit && edit->IsVisible()) return edit;
+    if (!edit || !edit->IsVisible()) continue;
+    if (CEditNode* position = bBefore ? edit->GetLastCaretDescendant() : edit->GetFirstCaretDescendant())
+      return position;
   }
   return nullptr;
 }
 
-CEditNode* LastPositionOfSentenceAbove(CEditNode* node) {
-  CEditNode* sentence = VisibleSentenceBeside(node, true);
-  return sentence ? sentence->GetLastCaretDescendant() : nullptr;
-}
+CEditNode* LastPositionOfSentenceAbove(CEditNode* node) { return PositionInSentenceBeside(node, true); }
 
-CEditNode* FirstPositionOfSentenceBelow(CEditNode* node) {
-  CEditNode* sentence = VisibleSentenceBeside(node, false);
-  return sentence ? sentence->GetFirstCaretDescendant() : nullptr;
-}
+CEditNode* FirstPositionOfSentenceBelow(CEditNode* node) { return PositionInSentenceBeside(node, false); }
 
 // The table cell holding the caret, when the move is not already the cell's own: a cell moves
 // the caret by its rows.

@@ -217,4 +217,24 @@ TEST_F(EditCaretMovesTest, UpFromAFirstLinePassesOverAHiddenSentence) {
   EXPECT_EQ(first->MoveCaretUp(&m_caret, FALSE), end0);
 }
 
+// A page break's mark line is no caret stop: moving up or down passes over the page break.
+TEST_F(EditCaretMovesTest, UpAndDownPassOverASentenceWithoutCaretStops) {
+  CEditNode* s0 = AddSentence();
+  AddChar(s0);
+  CEditNode* end0 = Add(s0, NTYPE_EDITCR);
+  CEditNode* pageBreak = AddSentence();
+  Add(pageBreak, NTYPE_EDITCR)->m_bCaretStop = 0;
+  CEditNode* s2 = AddSentence();
+  CEditNode* first = AddChar(s2, {0, 1, 0});  // no line start before it: the sentence walk decides
+  Add(s2, NTYPE_EDITCR);
+  m_caret.m_pCaretNode = first;
+  EXPECT_EQ(first->MoveCaretUp(&m_caret, FALSE), end0);
+  CEditNode* start0 = s0->GetEditChildAt(0);
+  start0->m_nInLine = 1;  // likewise no line end after the line: the walk goes down
+  end0->m_nInLine = 2;
+  end0->m_nLine = 1;
+  m_caret.m_pCaretNode = end0;
+  EXPECT_EQ(end0->MoveCaretDown(&m_caret, FALSE), first);
+}
+
 }  // namespace
