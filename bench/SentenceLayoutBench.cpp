@@ -1,4 +1,3 @@
-#include <QImage>
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -7,8 +6,8 @@
 #include "model/CoordMapper.h"
 #include "model/EditCR.h"
 #include "model/EditSentence.h"
+#include "model/LayoutDC.h"
 #include "platform/DC.h"
-#include "platform/PainterBackend.h"
 
 namespace {
 
@@ -32,11 +31,7 @@ std::vector<std::unique_ptr<CEditSentence>> BuildSheetText() {
 
 // One keystroke of a 20-page sheet: one character changed, every sentence measured and placed.
 void BM_LayOutSheetAfterOneKeystroke(benchmark::State& state) {
-  QImage image(16, 16, QImage::Format_RGB32);
-  CDC dc(MakeImageBackend(&image));
-  dc.SetMapMode(MM_ANISOTROPIC);
-  dc.SetWindowExt(2540, 2540);
-  dc.SetViewportExt(96, 96);
+  CLayoutDC dc;
   CCoordMapper mapper;
   auto sentences = BuildSheetText();
   auto layOut = [&] {

@@ -8,6 +8,7 @@
 #include "elements/EditTable.h"
 #include "model/CoordMapper.h"
 #include "model/EditCR.h"
+#include "model/LayoutDC.h"
 #include "platform/DC.h"
 #include "platform/PainterBackend.h"
 
@@ -59,15 +60,11 @@ void BuildSheet(CEditPrint& sheet) {
 }
 
 struct SHEET_FIXTURE {
-  QImage scratch{16, 16, QImage::Format_RGB32};
-  CDC dc{MakeImageBackend(&scratch)};
+  CLayoutDC dc;
   CCoordMapper mapper;
   CEditPrint sheet;
 
   SHEET_FIXTURE() {
-    dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetWindowExt(2540, 2540);
-    dc.SetViewportExt(96, 96);
     BuildSheet(sheet);
     LayOut();
   }

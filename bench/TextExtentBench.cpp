@@ -1,21 +1,16 @@
-#include <QImage>
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 
+#include "model/LayoutDC.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/DC.h"
-#include "platform/PainterBackend.h"
 
 namespace {
 
 // The layout measures each character by itself, in a font it has seen before.
 void BM_ExtentOfOneCharacter(benchmark::State& state) {
-  QImage image(16, 16, QImage::Format_RGB32);
-  CDC dc(MakeImageBackend(&image));
-  dc.SetMapMode(MM_ANISOTROPIC);
-  dc.SetWindowExt(2540, 2540);
-  dc.SetViewportExt(96, 96);
+  CLayoutDC dc;
   LOGFONTA lf{};
   lf.lfHeight = -371;
   lf.lfWeight = FW_NORMAL;
@@ -37,8 +32,7 @@ BENCHMARK(BM_ExtentOfOneCharacter)->Arg(0)->Arg(1);
 
 // Selecting a font again, as each character's measurement does.
 void BM_SelectFontAndMeasure(benchmark::State& state) {
-  QImage image(16, 16, QImage::Format_RGB32);
-  CDC dc(MakeImageBackend(&image));
+  CLayoutDC dc;
   LOGFONTA lf{};
   lf.lfHeight = -371;
   std::strncpy(lf.lfFaceName, WideToAnsi(u"ＭＳ 明朝").c_str(), LF_FACESIZE - 1);

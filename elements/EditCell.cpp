@@ -65,20 +65,6 @@ CEditNode* CEditCell::NodeBesideLines(int x, int y, int* pAfter) {
   return found;
 }
 
-void CEditCell::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) {
-  try {
-    m_nWidth = 0;
-    m_nHeight = 0;
-    m_nAscent = 0;
-    m_nCenter = 0;
-    RemoveAllBoxes();
-    if (!IsVisible()) return;
-    EDIT_LAYOUT_PARAM param = pParam ? *pParam : EDIT_LAYOUT_PARAM{};
-    CEditContainer::Measure(pDC, pMapper, &param);
-  } catch (...) {
-  }
-}
-
 void CEditCell::Draw(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) {
   CEditContainer::Draw(pDC, pMapper, pParam);
   try {

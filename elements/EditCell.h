@@ -16,7 +16,6 @@ class CEditCell : public CEditContainer {
   void Init();
 
   CEditNode* NodeFromPoint(int x, int y, int* pAfter) override;
-  void Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) override;
   void Draw(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) override;
   CEditNode* MoveCaretLeft(CEditCaret* pCaret, BOOL bExtend) override;
   CEditNode* MoveCaretRight(CEditCaret* pCaret, BOOL bExtend) override;

@@ -85,12 +85,7 @@ void CEditTable::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pPa
     if (!CellsMatchGrid()) return;
     const EDIT_LAYOUT_PARAM param = pParam ? *pParam : EDIT_LAYOUT_PARAM{};
     for (int i = 0; i < GetChildCount(); ++i) {
-      EDIT_LAYOUT_PARAM p{};
-      p.nWidth = param.nWidth;
-      p.nWidth2 = param.nWidth2;
-      p.nHeight = param.nHeight;
-      p.nLineSpacing = param.nLineSpacing;
-      p.nLetterSpacing = param.nLetterSpacing;
+      EDIT_LAYOUT_PARAM p = ChildMeasureParam(param, param.nWidth2);
       GetEditChildAt(i)->Measure(pDC, pMapper, &p);
     }
     MeasureRows();

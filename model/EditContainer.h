@@ -37,6 +37,8 @@ class CEditContainer : public CEditNode, public CBlockMarginProperties, public C
   virtual void DrawBorderBefore(CDC* pDC, CCoordMapper* pMapper);
 
   void RemoveAllBoxes();
+  // Clears the measured extents and the boxes; FALSE for a hidden container, which keeps none.
+  BOOL StartMeasure();
   int GetBoxCount() const { return int(m_arrBoxes.size()); }
   CEditBox* GetBox(int index) const;
 

@@ -109,12 +109,7 @@ struct LINE_BREAKER {
 void CEditContainer::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) {
   try {
     const EDIT_LAYOUT_PARAM param = pParam ? *pParam : EDIT_LAYOUT_PARAM{};
-    m_nWidth = 0;
-    m_nHeight = 0;
-    m_nAscent = 0;
-    m_nCenter = 0;
-    RemoveAllBoxes();
-    if (!IsVisible()) return;
+    if (!StartMeasure()) return;
     MeasureChildren(pDC, pMapper, param);
     auto box = std::make_unique<CEditBox>();
     box->m_props.m_nWidth = param.nWidth;
@@ -122,6 +117,15 @@ void CEditContainer::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM*
     BreakLines(*box.release(), param);
   } catch (...) {
   }
+}
+
+BOOL CEditContainer::StartMeasure() {
+  m_nWidth = 0;
+  m_nHeight = 0;
+  m_nAscent = 0;
+  m_nCenter = 0;
+  RemoveAllBoxes();
+  return IsVisible();
 }
 
 void CEditContainer::MeasureChildren(CDC* pDC, CCoordMapper* pMapper, const EDIT_LAYOUT_PARAM& param) {
@@ -132,12 +136,7 @@ void CEditContainer::MeasureChildren(CDC* pDC, CCoordMapper* pMapper, const EDIT
     if (!child) continue;
     // A line end's size depends on its neighbours: measure it afresh on every pass.
     if (child->m_nType & NT_LINEBREAK) child->m_bNeedsMeasure = 1;
-    EDIT_LAYOUT_PARAM p{};
-    p.nWidth = param.nWidth;
-    p.nWidth2 = param.nWidth;
-    p.nHeight = param.nHeight;
-    p.nLineSpacing = param.nLineSpacing;
-    p.nLetterSpacing = param.nLetterSpacing;
+    EDIT_LAYOUT_PARAM p = ChildMeasureParam(param, param.nWidth);
     if (CEditChar* ch = AsPlainChar(child); ch && ch->m_bNeedsMeasure) {
       if (!fontOwner || !ch->IsSameFont(*fontOwner)) {
         font.reset(ch->CreateMeasureFont());

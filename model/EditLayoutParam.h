@@ -34,3 +34,14 @@ struct EDIT_LAYOUT_PARAM {
   CEditNode* pPrevBoxLast;   // in: last child drawn in the previous box; out: of this box
   const CColumnRooms* pColumnRooms;  // Measure: room of the later columns, or null
 };
+
+// The fresh record a parent measures a child with: the available extents and the spacing.
+inline EDIT_LAYOUT_PARAM ChildMeasureParam(const EDIT_LAYOUT_PARAM& parent, int nWidth2) {
+  EDIT_LAYOUT_PARAM p{};
+  p.nWidth = parent.nWidth;
+  p.nWidth2 = nWidth2;
+  p.nHeight = parent.nHeight;
+  p.nLineSpacing = parent.nLineSpacing;
+  p.nLetterSpacing = parent.nLetterSpacing;
+  return p;
+}

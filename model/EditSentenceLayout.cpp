@@ -240,12 +240,7 @@ struct CEditSentence::LINE_BREAKER {
 void CEditSentence::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) {
   try {
     const EDIT_LAYOUT_PARAM param = pParam ? *pParam : EDIT_LAYOUT_PARAM{};
-    m_nWidth = 0;
-    m_nHeight = 0;
-    m_nAscent = 0;
-    m_nCenter = 0;
-    RemoveAllBoxes();
-    if (!IsVisible()) return;
+    if (!StartMeasure()) return;
     UpdateKindLabel(&m_label, pMapper);
     EDIT_LAYOUT_PARAM labelParam{};
     m_label.Measure(pDC, pMapper, &labelParam);

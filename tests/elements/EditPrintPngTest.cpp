@@ -12,6 +12,7 @@
 #include "model/CoordMapper.h"
 #include "model/EditCR.h"
 #include "model/GdiCache.h"
+#include "model/LayoutDC.h"
 #include "platform/DC.h"
 #include "platform/PainterBackend.h"
 
@@ -104,11 +105,7 @@ TEST_P(EditPrintPngTest, DrawsPagesOneAndTwoForAPersonToLookAt) {
   }
   BuildSheet(sheet);
 
-  QImage scratch(16, 16, QImage::Format_RGB32);
-  CDC measureDC(MakeImageBackend(&scratch));
-  measureDC.SetMapMode(MM_ANISOTROPIC);
-  measureDC.SetWindowExt(2540, 2540);
-  measureDC.SetViewportExt(96, 96);
+  CLayoutDC measureDC;
   CCoordMapper mapper;
   mapper.m_bVertical = vertical;
   sheet.Measure(&measureDC, &mapper, nullptr);
