@@ -73,6 +73,31 @@ BOOL DeleteSelectionOrDrop(CEditNode* pCaretNode, CEditCaret* pCaret, CUndoGroup
   return FALSE;
 }
 
+// Deletes the selection, else the node before the caret node (backwards) or the caret node
+// itself (forwards), then a frame that this emptied.
+BOOL DeleteAtCaret(CEditNode* caret, CEditCaret* pCaret, CUndoGroup* pUndo, bool bForward) {
+  try {
+    if (pCaret->m_pAnchor) {
+      if (!DeleteSelectionOrDrop(caret, pCaret, pUndo)) return FALSE;
+    } else if (bForward) {
+      CEditNode* next = AsEditNode(caret->GetNextSibling());
+      if (!next || IsProtectedLineEnd(caret)) return FALSE;
+      RemoveNode(caret, next, UNDO_REMOVE_BEFORE, pUndo);
+      pCaret->m_pCaretNode = next;
+    } else {
+      CEditNode* previous = AsEditNode(caret->GetPrevSibling());
+      if (!previous || IsProtectedLineEnd(previous)) return FALSE;
+      RemoveNode(previous, caret, UNDO_REMOVE_SELECTED, pUndo);
+      caret->m_bNeedsMeasure = 1;
+    }
+    RemoveEmptiedFloat(pCaret, pUndo, bForward);
+    if (!bForward) pCaret->m_bKeepX = 0;
+    return TRUE;
+  } catch (...) {
+    return FALSE;
+  }
+}
+
 }  // namespace
 
 CEditNode* FindEmptyFloat(const CQVXMLNode* pRoot) {
@@ -94,39 +119,10 @@ CEditNode* FindEmptyFloat(const CQVXMLNode* pRoot) {
 
 BOOL CEditNode::DeleteBackward(CEditCaret* pCaret, CUndoGroup* pUndo) {
   CEditNode* caret = GetCaretNodeInTree(pCaret);
-  if (!caret) return FALSE;
-  try {
-    if (pCaret->m_pAnchor) {
-      if (!DeleteSelectionOrDrop(caret, pCaret, pUndo)) return FALSE;
-    } else {
-      CEditNode* previous = AsEditNode(caret->GetPrevSibling());
-      if (!previous || IsProtectedLineEnd(previous)) return FALSE;
-      RemoveNode(previous, caret, UNDO_REMOVE_SELECTED, pUndo);
-      caret->m_bNeedsMeasure = 1;
-    }
-    RemoveEmptiedFloat(pCaret, pUndo, false);
-    pCaret->m_bKeepX = 0;
-    return TRUE;
-  } catch (...) {
-    return FALSE;
-  }
+  return caret && DeleteAtCaret(caret, pCaret, pUndo, false);
 }
 
 BOOL CEditNode::DeleteForward(CEditCaret* pCaret, CUndoGroup* pUndo) {
   CEditNode* caret = GetCaretNodeInTree(pCaret);
-  if (!caret) return FALSE;
-  try {
-    if (pCaret->m_pAnchor) {
-      if (!DeleteSelectionOrDrop(caret, pCaret, pUndo)) return FALSE;
-    } else {
-      CEditNode* next = AsEditNode(caret->GetNextSibling());
-      if (!next || IsProtectedLineEnd(caret)) return FALSE;
-      RemoveNode(caret, next, UNDO_REMOVE_BEFORE, pUndo);
-      pCaret->m_pCaretNode = next;
-    }
-    RemoveEmptiedFloat(pCaret, pUndo, true);
-    return TRUE;
-  } catch (...) {
-    return FALSE;
-  }
+  return caret && DeleteAtCaret(caret, pCaret, pUndo, true);
 }
