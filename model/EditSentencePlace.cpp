@@ -96,8 +96,10 @@ struct CEditSentence::LINE_PLACER {
   EDIT_LAYOUT_PARAM ChildParam(int childX, int childY) const { return LineChildParam(line, param, childX, childY); }
 
   // A float starts a line; the line beside it starts after it unless it stands on the right.
+  // A float of neither side stands at the start of the line before it.
   void PlaceFloat(CEditNode& c, int index) {
     if (bPlacedAny) {
+      ComputeLineStart();
       NextLine();
       FindSource(index);
     }

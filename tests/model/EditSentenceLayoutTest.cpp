@@ -243,6 +243,25 @@ TEST_F(EditSentenceLayoutTest, RightFloatAtTheEndGetsAnEmptyLineAtTheRightEdge) 
   EXPECT_EQ(sentence.m_nHeight, 2500);
 }
 
+// A float of side 0 stands at the start of the line before it, not where its text ended.
+TEST_F(EditSentenceLayoutTest, FloatWithoutSideStandsAtTheLineStart) {
+  struct Case {
+    int align;
+    int floatX;
+  };
+  for (const Case& c : {Case{0, 1000}, Case{1, 1000 + (10000 - 4000) / 2}, Case{2, 1000 + 10000 - 4000}}) {
+    CEditSentence s;
+    AddText(s, u"あいうえ\n", c.align);
+    auto* frame = new CTestFloat(0, 2000, 500);
+    s.AppendChild(frame);
+    AddText(s, u"か\n");
+    Layout(s, {.nWidth = 10000});
+    EXPECT_EQ(frame->m_arranged.nX, c.floatX) << "align " << c.align;
+    EXPECT_EQ(frame->m_arranged.nY, 2000 + 1000) << "align " << c.align;
+    EXPECT_EQ(ArrangedX(s, 6), 1000) << "align " << c.align;  // か on its own flush-left paragraph
+  }
+}
+
 TEST_F(EditSentenceLayoutTest, LinesBesideALeftFloatAreNarrowedAndShifted) {
   sentence.AppendChild(new CTestFloat(1, 2000, 1500));
   AddText(sentence, u"あいうえ\n");
