@@ -41,11 +41,8 @@ void PAGE_FLOW::NextStart(int* pPage, int* pColumn, int* pY) const {
   }
 }
 
-// The overflow test assumes the box opens a new row; a box too tall for any column is placed
-// at the top of the next one all the same.
 void PAGE_FLOW::PlaceBox(CEditNode* pNode, int nBox, int nHeight, int nWidth) {
-  if (nHeight + rowHeight + y > geometry.nHeight) NextColumnOrPage();
-  if (forced) NewPage();
+  MoveOnFor(nHeight);
   if (previousWidth + nWidth + rowX > geometry.nColumnWidth) {
     y += rowHeight;
     rowX = 0;
@@ -56,6 +53,23 @@ void PAGE_FLOW::PlaceBox(CEditNode* pNode, int nBox, int nHeight, int nWidth) {
   if (place) place({pNode, nBox, page, columnX + rowX, y, geometry.nColumnWidth - rowX, geometry.nColumnWidth, FALSE});
   previousWidth = nWidth;
   rowHeight = std::max(rowHeight, nHeight);
+}
+
+// The overflow test assumes the box opens a new row. A box that moved is tested again while
+// it lands below a name field it does not fit under; a box too tall for any column moves
+// once and stays.
+void PAGE_FLOW::MoveOnFor(int nHeight) {
+  BOOL moved = FALSE;
+  if (nHeight + rowHeight + y > geometry.nHeight) {
+    NextColumnOrPage();
+    moved = TRUE;
+  }
+  if (forced) {
+    NewPage();
+    moved = TRUE;
+  }
+  const BOOL fitsAColumn = nHeight <= geometry.nHeight;
+  while (moved && fitsAColumn && nHeight + y > geometry.nHeight) NextColumnOrPage();
 }
 
 void PAGE_FLOW::NextColumnOrPage() {

@@ -59,6 +59,7 @@ struct PAGE_FLOW {
   int ColumnRoomAfter(int nPage, int nColumn, int k) const;
 
  private:
+  void MoveOnFor(int nHeight);
   void NextColumnOrPage();
   void NewPage();
   void PlaceNameField();

@@ -118,6 +118,12 @@ TEST_F(EditPrintLayoutTest, BoxesFlowIntoRowsColumnsAndPages) {
       {"name field on page 2 of two columns", 2, {2},
        {{{{3750, 10000}}}, {{{3750, 10000}}}, {{{3750, 8000}}}, {{{3750, 8000}}}},
        {{1, 0, 0}, {1, 4250, 0}, {2, 0, 2000}, {2, 4250, 2000}}},
+      {"a tall box moved below a name field moves on when it does not fit there", 1, {2},
+       {{{{8000, 3000}}}, {{{8000, 9000}}}, line}, {{1, 0, 0}, {3, 0, 0}, {3, 0, 9000}}},
+      {"a page break before a tall box and a name field: the box moves on", 1, {2},
+       {line, pageBreak, {{{8000, 9000}}}}, {{1, 0, 0}, {1, 0, 1000}, {3, 0, 0}}},
+      {"a tall box passes the columns below a name field", 2, {2},
+       {{{{3750, 6000}}}, {{{3750, 6000}}}, {{{3750, 9000}}}}, {{1, 0, 0}, {1, 4250, 0}, {3, 0, 0}}},
       {"a part's second box continues in the next column", 2, {}, {{{{3750, 10000}, {3750, 4000}}}},
        {{1, 0, 0}, {1, 4250, 0}}},
       {"a narrow box moved to the next column starts at its left edge", 2, {},
@@ -209,8 +215,8 @@ TEST_F(EditPrintLayoutTest, ArrangePageEqualsTheScreenPlacementPageByPage) {
   AddPart({{1000, 2000}});
   AddPart({{3750, 4000}, {3750, 9000}});
   AddBreak();
-  AddPart({{3750, 8000}});
-  AddPart({{3750, 8000}});
+  AddPart({{3750, 7500}});
+  AddPart({{3750, 7500}});
   Layout();
   ASSERT_EQ(sheet.m_nPageCount, 3);
   std::vector<std::map<int, EDIT_LAYOUT_PARAM>> screen;
@@ -249,7 +255,7 @@ TEST_F(EditPrintLayoutTest, ArrangePageEqualsTheScreenPlacementPageByPage) {
 TEST_F(EditPrintLayoutTest, DrawPageDrawsEachBoxOnItsOwnPageOnly) {
   sheet.m_page.m_nColumnCount = 2;
   CTestNameField* field = AddNameField(2, 2000);
-  AddPart({{3750, 9000}, {3750, 9000}, {3750, 9000}});
+  AddPart({{3750, 9000}, {3750, 9000}, {3750, 7000}});
   AddPart({{3750, 5000}});
   Layout();
   ASSERT_EQ(sheet.m_nPageCount, 2);
@@ -290,7 +296,7 @@ TEST_F(EditPrintLayoutTest, PagesBeyondThePageTableCarryNoNameField) {
   sheet.SetNameFieldPage(-1, 1);
   EXPECT_FALSE(sheet.IsNameFieldPage(CEditPrint::kPageTableSize + 1));
   CTestNameField* last = AddNameField(CEditPrint::kPageTableSize, 2000);
-  for (int i = 0; i < CEditPrint::kPageTableSize + 6; ++i) AddPart({{8000, 10000}});
+  for (int i = 0; i < CEditPrint::kPageTableSize + 6; ++i) AddPart({{8000, 8000}});
   Layout();
   EXPECT_EQ(sheet.m_nPageCount, CEditPrint::kPageTableSize + 6);
   EXPECT_EQ(last->m_nPage, CEditPrint::kPageTableSize);
