@@ -221,7 +221,7 @@ void CEditContainer::DrawBorderBefore(CDC* pDC, CCoordMapper* pMapper) {
       DrawDoubleBorderBefore(pDC, pMapper, left, right, y);
       return;
     }
-    STROKE s{style, m_nBorderBeforeWidth, POINT{left, y}, POINT{right, y}, 0, y - kHalfWave, y, 17};
+    STROKE s{style, m_nBorderBeforeWidth, POINT{left, y}, POINT{right, y}, 0, y - kHalfWave, y, 0};
     DrawStroke(pDC, pMapper, s);
   } catch (...) {
   }

@@ -165,6 +165,35 @@ TEST_F(EditContainerPaintTest, WaveOf240IsFourHalfWaves) {
   EXPECT_TRUE(dc.Recorder().Calls().empty());
 }
 
+// A thick solid underline and border-after move 17 down; the border-before stays at a third.
+TEST_F(EditContainerPaintTest, ThickSolidLinesAndTheirShift) {
+  using DRAW = void (*)(CEditContainer&, CDC*, CCoordMapper*);
+  struct CASE {
+    const char* name;
+    DRAW draw;
+    int y;
+  } cases[] = {
+      {"underline", [](CEditContainer& n, CDC* dc, CCoordMapper* m) { n.DrawUnderline(dc, m, &n, nullptr); },
+       200 + 18 + 35 + 17},
+      {"border-before", [](CEditContainer& n, CDC* dc, CCoordMapper* m) { n.DrawBorderBefore(dc, m); }, 100},
+      {"border-after", [](CEditContainer& n, CDC* dc, CCoordMapper* m) { n.DrawBorderAfter(dc, m); }, 300 + 17},
+  };
+  for (const CASE& c : cases) {
+    CEditContainer node;
+    node.m_rcInk = RECT{0, 0, 600, 300};
+    node.m_nAscent = 200;
+    node.m_nUnderlineStyle = node.m_nBorderBeforeStyle = node.m_nBorderAfterStyle = LS_SOLID;
+    node.m_nUnderlineWidth = node.m_nBorderBeforeWidth = node.m_nBorderAfterWidth = 3;
+    dc.Recorder().Clear();
+    c.draw(node, &dc, &mapper);
+    ASSERT_EQ(CountCalls(dc, "Polyline"), 1) << c.name;
+    const DC_CALL& line = dc.Recorder().Calls().back();
+    EXPECT_EQ(line.points.front().y, c.y) << c.name;
+    EXPECT_EQ(line.points.back().y, c.y) << c.name;
+    EXPECT_EQ(line.penWidth, 35) << c.name;
+  }
+}
+
 TEST_F(EditContainerPaintTest, RunBorderStyles) {
   struct CASE {
     int style;
