@@ -48,7 +48,7 @@ struct CEditContainer::LINE_PLACER {
     if (lineNumber < c.m_nLine) {
       while (lineNumber < c.m_nLine)
         if (!NextLine()) return FALSE;
-      if (CEditNode* next = container.LineBreakAtOrAfter(index)) source = next;
+      source = container.LineBreakAtOrAfter(index);
       ComputeLineStart();
     }
     auto* frame = dynamic_cast<CEditContainer*>(&c);
@@ -71,7 +71,7 @@ struct CEditContainer::LINE_PLACER {
   BOOL Place(CEditNode& c, int index) {
     if (position >= line.nCount) {
       if (!NextLine()) return FALSE;
-      if (CEditNode* next = container.LineBreakAtOrAfter(index)) source = next;
+      source = container.LineBreakAtOrAfter(index);
       ComputeLineStart();
     }
     EDIT_LAYOUT_PARAM p = ChildParam(x, y + std::max(param.nLineSpacing, 0));
@@ -117,7 +117,7 @@ void CEditContainer::PlaceChildren(CEditBox& box, const EDIT_LAYOUT_PARAM& param
   LINE_PLACER placer{*this, box, param, bVertical, EDIT_LINE_INFO()};
   box.GetLine(0, placer.line);
   placer.y = param.nY;
-  // Without any line end the lines are placed flush left.
+  // Lines without a line end after them are placed flush left.
   placer.source = GetFirstLineBreak();
   placer.ComputeLineStart();
   for (int i = 0; i < GetChildCount(); ++i) {

@@ -143,6 +143,15 @@ TEST_F(EditContainerLayoutTest, AlignmentOfTheClosingLineEnd) {
   }
 }
 
+TEST_F(EditContainerLayoutTest, TrailingLineWithoutLineEndIsFlushLeft) {
+  Add(4000);
+  AddLineEnd(1);
+  CSizedNode* trailing = Add(2000);
+  Layout(10000);
+  EXPECT_EQ(trailing->m_nLine, 1);
+  EXPECT_EQ(trailing->m_arranged.nX, 1000);
+}
+
 TEST_F(EditContainerLayoutTest, RightFloatNarrowsTheLinesBesideIt) {
   CTestFloat* frame = AddFloat(2, 3000, 1000);
   std::vector<CSizedNode*> nodes;
