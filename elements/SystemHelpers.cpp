@@ -45,6 +45,11 @@ bool AnyEntryMatches(const char* pattern, bool wantFolder) {
     return !error && fs::exists(status) && fs::is_directory(status) == wantFolder;
   }
   fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+  // The walk meets "." and ".." in every folder but the root, so "folder/*" names a folder
+  // even when it is empty.
+  if (wantFolder && fs::is_directory(folder, error) && folder.root_path() != folder &&
+      (MatchesWildcard(name, ".") || MatchesWildcard(name, "..")))
+    return true;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     std::error_code statusError;
     if (MatchesWildcard(name, it->path().filename().string()) && it->is_directory(statusError) == wantFolder &&

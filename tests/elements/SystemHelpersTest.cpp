@@ -44,13 +44,16 @@ TEST_F(SystemHelpersFiles, DirectoryAndFileByPathAndPattern) {
   struct Case { const char* name; BOOL directory, file; } cases[] = {
       {"sub", TRUE, FALSE},    {"note.txt", FALSE, TRUE}, {"missing", FALSE, FALSE},
       {"*", TRUE, TRUE},       {"s*", TRUE, FALSE},       {"*.txt", FALSE, TRUE},
-      {"n?te.*", FALSE, TRUE}, {"?", FALSE, FALSE},       {"*.doc", FALSE, FALSE},
+      {"n?te.*", FALSE, TRUE}, {"?", TRUE, FALSE},        {"*.doc", FALSE, FALSE},
+      {"sub/*", TRUE, FALSE},  {"sub/*.txt", FALSE, FALSE}, {"sub/a*", FALSE, FALSE},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DirectoryExists(Path(c.name).c_str()), c.directory) << c.name;
     EXPECT_EQ(FileExists(Path(c.name).c_str()), c.file) << c.name;
   }
+  // An empty folder still holds "." and "..", as a folder walk meets them.
   EXPECT_FALSE(DirectoryExists((root_ / "missing" / "*").string().c_str()));
+  EXPECT_FALSE(FileExists((root_ / "sub" / "*").string().c_str()));
   EXPECT_FALSE(DirectoryExists(""));
   EXPECT_FALSE(FileExists(nullptr));
 }
