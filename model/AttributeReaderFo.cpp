@@ -14,12 +14,8 @@ using Value = const CStringW&;
 const KEYWORD_VALUE kFontStretch[] = {{u"condensed", 1}, {u"expanded", 2}};
 const KEYWORD_VALUE kBlockBorderStyle[] = {{u"solid", 1}};
 const KEYWORD_VALUE kCellBorderStyle[] = {{u"solid", 1}, {u"dotted", 3}, {u"dashed", 4}};
-const KEYWORD_VALUE kTextAlign[] = {{u"left", 0}, {u"center", 1}, {u"right", 2}, {u"justify", 3}};
 const KEYWORD_VALUE kTextJustify[] = {{u"distribute", 4}};
-const KEYWORD_VALUE kFloatSide[] = {{u"left", 1}, {u"right", 2}};
 const KEYWORD_VALUE kBaselineShift[] = {{u"sub", 1}, {u"super", 2}};
-const KEYWORD_VALUE kBackgroundPattern[] = {{u"horizontal", 1}, {u"vertical", 2}, {u"fdiagonal", 3},
-                                            {u"bdiagonal", 4},  {u"cross", 5},    {u"diagcross", 6}};
 const KEYWORD_VALUE kBreakAfter[] = {{u"page", CFoBlockContainer::BreakAfterPage}};
 const KEYWORD_VALUE kVisibility[] = {{u"collapse", CFoBlockContainer::VisibilityCollapse}};
 
@@ -174,12 +170,12 @@ const ATTRIBUTE_RULE<CFoBlock> kBlockRules[] = {
     {u"background-color", BackgroundColor<CFoBlock>},
     {u"border-style", [](CFoBlock& n, Value v) { ApplyKeyword(kBlockBorderStyle, v, n.m_borderProps.m_nBorderStyle); }},
     {u"border-width", BorderWidth<CFoBlock>},
-    {u"text-align", [](CFoBlock& n, Value v) { ApplyKeyword(kTextAlign, v, n.m_lineProps.m_nTextAlign); }},
+    {u"text-align", [](CFoBlock& n, Value v) { ApplyKeyword(g_TextAlignKeywords, v, n.m_lineProps.m_nTextAlign); }},
     {u"text-justify", [](CFoBlock& n, Value v) { ApplyKeyword(kTextJustify, v, n.m_lineProps.m_nTextAlign); }},
 };
 
 const ATTRIBUTE_RULE<CFoFloat> kFloatRules[] = {
-    {u"float", [](CFoFloat& n, Value v) { ApplyKeyword(kFloatSide, v, n.m_dimensionProps.m_nAreaHeight); }},
+    {u"float", [](CFoFloat& n, Value v) { ApplyKeyword(g_FloatSideKeywords, v, n.m_dimensionProps.m_nAreaHeight); }},
 };
 
 const ATTRIBUTE_RULE<CFoInlineContainer> kInlineContainerRules[] = {
@@ -209,7 +205,7 @@ const ATTRIBUTE_RULE<CFoInline> kInlineRules[] = {
     {u"color", Color<CFoInline>},
     {u"background-color", BackgroundColor<CFoInline>},
     {u"background-image",
-     [](CFoInline& n, Value v) { ApplyKeyword(kBackgroundPattern, v, n.m_borderProps.m_nBackgroundPattern); }},
+     [](CFoInline& n, Value v) { ApplyKeyword(g_BackgroundPatternKeywords, v, n.m_borderProps.m_nBackgroundPattern); }},
     {u"border-style",
      [](CFoInline& n, Value v) { ApplyKeyword(g_LineStyleKeywords, v, n.m_borderProps.m_nBorderStyle); }},
     {u"border-width", BorderWidth<CFoInline>},

@@ -13,6 +13,14 @@ const KEYWORD_VALUE g_NumberStyleKeywords[6] = {
     {u"maru", 1}, {u"kakko", 2}, {u"kana", 3}, {u"alpha", 4}, {u"alpha-cap", 5}, {u"string", 6},
 };
 
+const KEYWORD_VALUE g_BackgroundPatternKeywords[6] = {
+    {u"horizontal", 1}, {u"vertical", 2}, {u"fdiagonal", 3}, {u"bdiagonal", 4}, {u"cross", 5}, {u"diagcross", 6},
+};
+
+const KEYWORD_VALUE g_TextAlignKeywords[4] = {{u"left", 0}, {u"center", 1}, {u"right", 2}, {u"justify", 3}};
+
+const KEYWORD_VALUE g_FloatSideKeywords[2] = {{u"left", 1}, {u"right", 2}};
+
 void ApplyKeyword(std::span<const KEYWORD_VALUE> table, const CStringW& text, LONG& target) {
   for (const KEYWORD_VALUE& entry : table) {
     if (text == entry.pszKeyword) {

@@ -17,6 +17,12 @@ struct KEYWORD_VALUE {
 extern const KEYWORD_VALUE g_LineStyleKeywords[7];
 // "maru" 1 ... "string" 6.
 extern const KEYWORD_VALUE g_NumberStyleKeywords[6];
+// "horizontal" 1 ... "diagcross" 6.
+extern const KEYWORD_VALUE g_BackgroundPatternKeywords[6];
+// text-align: "left" 0, "center" 1, "right" 2, "justify" 3.
+extern const KEYWORD_VALUE g_TextAlignKeywords[4];
+// float: "left" 1, "right" 2.
+extern const KEYWORD_VALUE g_FloatSideKeywords[2];
 
 // Sets target to the value of the keyword that equals text (case-sensitive); leaves it
 // unchanged when none does.

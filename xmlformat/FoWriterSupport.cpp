@@ -1,0 +1,46 @@
+#include "xmlformat/FoWriterSupport.h"
+
+#include "model/XmlElementTable.h"
+
+void FoSetAttribute(const FO_WRITE_CONTEXT& c, const CDomNode& element, const char16_t* name, const CStringW& value) {
+  CDomNode attribute = CDomDocument(c.document).createAttribute(name);
+  attribute.put_nodeValue(value.str());
+  element.attributes().setNamedItem(attribute);
+}
+
+CDomNode FoAppendElement(const FO_WRITE_CONTEXT& c, const CDomNode& parent, const CStringW& name) {
+  CDomNode element = CDomDocument(c.document).createElement(name.str());
+  return CDomNode(parent).appendChild(element);
+}
+
+CDomNode FoAppendChildElement(const FO_WRITE_CONTEXT& c, const CQVXMLNode& child) {
+  return FoAppendElement(c, c.element, ElementNameFromCode(int(child.m_nType)));
+}
+
+void FoPutText(const FO_WRITE_CONTEXT& c, const CDomNode& element, const CStringW& text) {
+  CDomNode target = element;
+  if (text.FindOneOf(u"<>") >= 0)
+    target.appendChild(CDomDocument(c.document).createCDATASection(text.str()));
+  else
+    target.put_text(text.str());
+}
+
+CStringW FoComposePath(const CStringW& path, const char16_t* name, int n) {
+  CStringW composed = path;
+  if (!composed.IsEmpty()) composed += u'/';
+  composed += FormatPathStep(CStringW(name), n);
+  return composed;
+}
+
+void FoWriteChildren(const FO_WRITE_CONTEXT& c, std::span<const FO_CHILD_WRITER> table, FoUnlisted unlisted) {
+  for (CQVXMLNode* child : c.node->m_arrChildren) {
+    if (!child) continue;
+    const FO_CHILD_WRITER* entry = nullptr;
+    for (const FO_CHILD_WRITER& candidate : table) {
+      if (DWORD(candidate.nCode) == child->m_nType) entry = &candidate;
+    }
+    if (!entry && unlisted == FoUnlisted::Skipped) continue;
+    CDomNode element = FoAppendChildElement(c, *child);
+    if (entry && entry->pfnWrite) FoRequire(entry->pfnWrite(c.ForChild(child, element)));
+  }
+}

@@ -1,0 +1,68 @@
+#pragma once
+// What the FO writers share: an attribute, a child element, a data path, the dispatch of
+// children by element code, and how a failure ends the write.
+
+#include <exception>
+#include <span>
+
+#include "xmlformat/FoWriteContext.h"
+
+// A shape of the FO tree that the writers cannot write.
+class CFoShapeError : public std::exception {
+ public:
+  const char* what() const noexcept override { return "FO tree of an unexpected shape"; }
+};
+
+using FoWriter = BOOL (*)(const FO_WRITE_CONTEXT&);
+
+// The writer of one child element code; a null writer leaves the child's element empty.
+struct FO_CHILD_WRITER {
+  int nCode;
+  FoWriter pfnWrite;
+};
+
+// What a container does with a child whose code its table does not list.
+enum class FoUnlisted { ElementOnly, Skipped };
+
+// Runs a writer's body: any failure in it, or in a writer it called, gives FALSE. What was
+// written before the failure stays in the DOM; the caller ends its own write in turn.
+template <class Body>
+BOOL FoGuarded(Body body) {
+  try {
+    body();
+    return TRUE;
+  } catch (...) {
+    return FALSE;
+  }
+}
+
+inline void FoRequire(bool ok) {
+  if (!ok) throw CFoShapeError();
+}
+
+// The node as the class its element code stands for.
+template <class T>
+T& FoNodeAs(const FO_WRITE_CONTEXT& c) {
+  T* node = dynamic_cast<T*>(c.node);
+  FoRequire(node != nullptr);
+  return *node;
+}
+
+// Adds the attribute after those the element has.
+void FoSetAttribute(const FO_WRITE_CONTEXT& c, const CDomNode& element, const char16_t* name, const CStringW& value);
+inline void FoSetAttribute(const FO_WRITE_CONTEXT& c, const char16_t* name, const CStringW& value) {
+  FoSetAttribute(c, c.element, name, value);
+}
+// Creates the element by its qualified name and appends it to parent.
+CDomNode FoAppendElement(const FO_WRITE_CONTEXT& c, const CDomNode& parent, const CStringW& name);
+// The element of a child node, named by its element code, appended to the writer's element.
+CDomNode FoAppendChildElement(const FO_WRITE_CONTEXT& c, const CQVXMLNode& child);
+// Puts text into the element: a CDATA section when it holds "<" or ">", so that it reads back
+// verbatim, else the element's text.
+void FoPutText(const FO_WRITE_CONTEXT& c, const CDomNode& element, const CStringW& text);
+// The path, "/" when it is not empty, and the step "name[n]".
+CStringW FoComposePath(const CStringW& path, const char16_t* name, int n);
+
+// Writes the node's children in order, passing over empty slots: a listed child gets its
+// element and its writer with the context's data parent, path and counters.
+void FoWriteChildren(const FO_WRITE_CONTEXT& c, std::span<const FO_CHILD_WRITER> table, FoUnlisted unlisted);
