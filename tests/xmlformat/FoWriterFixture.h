@@ -55,7 +55,8 @@ class FoWriterTest : public ::testing::Test {
   FoWriterTest() {
     EXPECT_TRUE(m_doc.loadXML(kFoTemplate));
     m_doc.setProperty(u"SelectionLanguage", u"XPath");
-    m_doc.setProperty(u"SelectionNamespaces", u"xmlns:fo='http://www.w3.org/1999/XSL/Format'");
+    m_doc.setProperty(u"SelectionNamespaces",
+                      u"xmlns:fo='http://www.w3.org/1999/XSL/Format' xmlns:xsl='http://www.w3.org/1999/XSL/Transform'");
   }
 
   FO_WRITE_RESULT Write(CFoBlockContainer& root, BOOL bVertical = FALSE) {
