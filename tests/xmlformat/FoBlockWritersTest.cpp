@@ -11,6 +11,8 @@ struct BLOCK_ROW {
   std::string data = "<dai/>";
 };
 
+void PrintTo(const BLOCK_ROW& row, std::ostream* os) { *os << row.name; }
+
 CFoTableCell* AddTable(CFoBlockContainer& root, int nBorderStyle, int nBorderWidth) {
   auto* table = Add<CFoTable>(*Add<CFoTableAndCaption>(root));
   auto* cell = Add<CFoTableCell>(*Add<CFoTableRow>(*Add<CFoTableBody>(*table)));

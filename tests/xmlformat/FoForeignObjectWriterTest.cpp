@@ -46,6 +46,8 @@ struct ISLAND_ROW {
   std::string data;
 };
 
+void PrintTo(const ISLAND_ROW& row, std::ostream* os) { *os << row.name; }
+
 const ISLAND_ROW kIslandRows[] = {
     {"MajorAndMinorNumbersHorizontal", FALSE, [](CFoBlock& l) { AddNumbers(l, {0, 3, 2, 15, 16, -1}, {1, 3}); },
      Copies("dno", 6) + Copies("no", 2),

@@ -14,6 +14,8 @@ struct INLINE_ROW {
   std::string data;
 };
 
+void PrintTo(const INLINE_ROW& row, std::ostream* os) { *os << row.name; }
+
 std::string Run(const std::string& attributes, const std::string& select) {
   return "<fo:inline " + attributes + "><xsl:value-of select=\"" + select + "\"/></fo:inline>";
 }

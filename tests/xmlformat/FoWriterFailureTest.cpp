@@ -11,6 +11,8 @@ struct FAILURE_ROW {
   std::string templ;  // what stays written
 };
 
+void PrintTo(const FAILURE_ROW& row, std::ostream* os) { *os << row.name; }
+
 const FAILURE_ROW kFailureRows[] = {
     {"RunWithAControlCharacter",
      [](CFoBlockContainer& r) {
