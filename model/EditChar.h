@@ -48,6 +48,8 @@ class CEditChar : public CEditNode {
   explicit CEditChar(DWORD nType);
   // Outputs text at a layout point: wide, or through CP932 without g_bUnicodeText.
   void OutputText(CDC* pDC, CCoordMapper* pMapper, const CStringW& text, POINT pt) const;
+  // The node's text at a layout point in its colour; red inside an in-text answer when wide.
+  void OutputOwnText(CDC* pDC, CCoordMapper* pMapper, POINT pt) const;
   // Without a shared font in the record, creates the draw font and selects it; answers the
   // created font (the caller deletes it after re-selecting *ppOld).
   CFont* SelectDrawFont(CDC* pDC, CCoordMapper* pMapper, const EDIT_LAYOUT_PARAM* pParam,

@@ -97,16 +97,18 @@ void CEditChar::OutputText(CDC* pDC, CCoordMapper* pMapper, const CStringW& text
   }
 }
 
+void CEditChar::OutputOwnText(CDC* pDC, CCoordMapper* pMapper, POINT pt) const {
+  const BOOL red = g_bUnicodeText && IsInsideAnnotation();
+  pDC->SetTextColor(red ? COLORREF(0x0000FF) : m_crColor);
+  OutputText(pDC, pMapper, m_strText, pt);
+}
+
 void CEditChar::Draw(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) {
   if (!pDC) return;
   try {
     CFont* old = nullptr;
     std::unique_ptr<CFont> created(SelectDrawFont(pDC, pMapper, pParam, &old));
-    if (!m_strText.IsEmpty()) {
-      const BOOL red = g_bUnicodeText && IsInsideAnnotation();
-      pDC->SetTextColor(red ? COLORREF(0x0000FF) : m_crColor);
-      OutputText(pDC, pMapper, m_strText, m_ptOrigin);
-    }
+    if (!m_strText.IsEmpty()) OutputOwnText(pDC, pMapper, m_ptOrigin);
     if (old) pDC->SelectObject(old);
   } catch (...) {
   }

@@ -323,8 +323,21 @@ void CEditNode::SetFontFaceRecursive(const char* pszFace, BOOL bSelf, BOOL bKeep
     if (CEditNode* child = GetEditChildAt(i)) child->SetFontFaceRecursive(pszFace, TRUE, bKeepGaiji, pUndo);
 }
 
-void CEditNode::SetFontHeightRecursiveMath(CSize, BOOL, CUndoGroup*) {}
-void CEditNode::ApplyDefaultFontHeight(const DEFAULT_FONTS&, CUndoGroup*) {}
+void CEditNode::SetFontHeightRecursiveMath(CSize size, BOOL bSelf, CUndoGroup* pUndo) {
+  if (bSelf) SetFontSize(size, pUndo);
+  if (IsFormulaContainer(m_nType)) ApplyFontSize(pUndo);
+  for (int i = 0; i < GetChildCount(); ++i) {
+    CEditNode* child = GetEditChildAt(i);
+    if (!child) continue;
+    child->SetFontSize(size, pUndo);
+    if (IsFormulaContainer(child->m_nType))
+      child->ApplyFontSize(pUndo);
+    else
+      child->SetFontHeightRecursiveMath(size, TRUE, pUndo);
+  }
+}
+
+void CEditNode::ApplyFontSize(CUndoGroup*) {}
 
 CEditNode* CEditNode::GetFirstCaretChild() {
   for (auto* node = AsEditNode(GetFirstChild()); node; node = AsEditNode(node->GetFirstChild()))

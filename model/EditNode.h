@@ -82,6 +82,8 @@ class CEditNode : public CQVXMLNode,
   virtual void SetFontHeightRecursiveMath(CSize size, BOOL bSelf, CUndoGroup* pUndo);
   virtual void ApplyDefaultFonts(const DEFAULT_FONTS& fonts, CUndoGroup* pUndo);
   virtual void ApplyDefaultFontHeight(const DEFAULT_FONTS& fonts, CUndoGroup* pUndo);
+  // A formula container gives its slots their sizes from its own height; nothing elsewhere.
+  virtual void ApplyFontSize(CUndoGroup* pUndo);
 
   // The selection between the caret's anchor and its caret node, as child indexes of the
   // caret node's parent; FALSE without a selection or when the two are not siblings.

@@ -36,3 +36,31 @@ void CEditNode::ApplyDefaultFonts(const DEFAULT_FONTS& fonts, CUndoGroup* pUndo)
   SetFontFace(entry.lf.lfFaceName, pUndo);
   SetItalic(entry.bItalic, pUndo);
 }
+
+namespace {
+
+int HeightOfKind(const DEFAULT_FONTS& fonts, BOOL bMath) {
+  return fonts.entries[bMath ? DEFAULT_FONTS::MathDefault : DEFAULT_FONTS::Default].nCharHeight;
+}
+
+}  // namespace
+
+void CEditNode::ApplyDefaultFontHeight(const DEFAULT_FONTS& fonts, CUndoGroup* pUndo) {
+  if ((m_nType & NT_CHARACTER) && !m_strText.IsEmpty()) {
+    const BOOL inFormula = m_pParent && (m_pParent->m_nType & NT_MATH);
+    SetFontSize(CSize(0, HeightOfKind(fonts, inFormula)), pUndo);
+    return;
+  }
+  SetFontSize(CSize(0, HeightOfKind(fonts, m_nType & NT_MATH)), pUndo);
+  for (int i = 0; i < GetChildCount(); ++i) {
+    CEditNode* child = GetEditChildAt(i);
+    if (!child) continue;
+    // Each child takes the height of its own kind, and so does what lies below it.
+    const CSize size(0, HeightOfKind(fonts, child->m_nType & NT_MATH));
+    child->SetFontSize(size, pUndo);
+    if (IsFormulaContainer(child->m_nType))
+      child->ApplyFontSize(pUndo);
+    else
+      child->SetFontHeightRecursiveMath(size, FALSE, pUndo);
+  }
+}

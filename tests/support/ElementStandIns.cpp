@@ -18,10 +18,6 @@ class CLineEndStandIn : public CEditCR {
 CRuntimeClass* CharBase() { return RUNTIME_CLASS(CEditChar); }
 CRuntimeClass* LineEndBase() { return RUNTIME_CLASS(CEditCR); }
 
-CRuntimeClass g_mathChar{"CEditMathChar", 1, [] { return static_cast<CObject*>(new CCharStandIn(0x03001020)); },
-                         &CharBase};
-CRuntimeClass g_mathCR{"CEditMathCR", 1, [] { return static_cast<CObject*>(new CLineEndStandIn(0x13001021)); },
-                       &LineEndBase};
 CRuntimeClass g_kanChar{"CEditKanChar", 1, [] { return static_cast<CObject*>(new CCharStandIn(0x81001012)); },
                         &CharBase};
 CRuntimeClass g_kanCR{"CEditKanCR", 1, [] { return static_cast<CObject*>(new CLineEndStandIn(0x91001013)); },
@@ -30,6 +26,6 @@ CRuntimeClass g_kanCR{"CEditKanCR", 1, [] { return static_cast<CObject*>(new CLi
 }  // namespace
 
 void RegisterElementStandIns() {
-  for (CRuntimeClass* cls : {&g_mathChar, &g_mathCR, &g_kanChar, &g_kanCR})
+  for (CRuntimeClass* cls : {&g_kanChar, &g_kanCR})
     if (!CRuntimeClass::FromName(cls->m_lpszClassName)) CRuntimeClassRegistrar registrar(cls);
 }

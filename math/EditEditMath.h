@@ -1,0 +1,23 @@
+#pragma once
+// The root of a single formula drawn outside the sheet: the formula object and a line end.
+
+#include "math/EditMathContainer.h"
+
+class CEditEditMath : public CEditMathContainer {
+  DECLARE_SERIAL(CEditEditMath)
+
+ public:
+  CEditEditMath();
+  ~CEditEditMath() override;
+
+  // Appends an empty formula and a line end; quietly stops on failure.
+  void InitContent();
+  // TRUE without a formula or when the formula holds only its slot end.
+  BOOL IsEmpty() const;
+  void Clear();
+
+  CEditNode* GetFirstCaretChild() override;
+  CEditNode* GetLastCaretChild() override;
+  // The children first; beside them, the first or the last caret position.
+  CEditNode* NodeFromPoint(int x, int y, int* pAfter) override;
+};

@@ -1,0 +1,105 @@
+#include "math/EditMathElement.h"
+
+#include <cstring>
+#include <memory>
+
+#include "math/EditMathCR.h"
+#include "model/EditBox.h"
+#include "model/ShowCyukai.h"
+#include "platform/DC.h"
+
+CEditMathElement::CEditMathElement(DWORD nType) : CEditMathContainer(nType) {}
+
+CEditMathElement::~CEditMathElement() = default;
+
+int CEditMathElement::GetSlotHeight(int nSlot) const {
+  const char* sizes = GetSlotSizes();
+  const bool script = nSlot >= 0 && size_t(nSlot) < std::strlen(sizes) && sizes[nSlot] == 's';
+  return script ? GetScriptHeight() : m_lf.lfHeight;
+}
+
+void CEditMathElement::CreateSlots() {
+  try {
+    const int count = int(std::strlen(GetSlotSizes()));
+    for (int i = 0; i < count; ++i) {
+      auto end = std::make_unique<CEditMathCR>();
+      end->m_lf.lfHeight = GetSlotHeight(i);
+      AppendChild(end.release());
+    }
+  } catch (...) {
+  }
+}
+
+void CEditMathElement::ApplyFontSize(CUndoGroup* pUndo) {
+  try {
+    int slot = 0;
+    for (int i = 0; i < GetChildCount(); ++i) {
+      CEditNode* child = ChildOrThrow(i);
+      child->SetFontSize(CSize(0, GetSlotHeight(slot)), pUndo);
+      if (IsFormulaContainer(child->m_nType)) child->ApplyFontSize(pUndo);
+      if (child->m_nType & NT_LINEBREAK) ++slot;
+    }
+  } catch (...) {
+  }
+}
+
+CEditNode* CEditMathElement::NodeFromPoint(int x, int y, int* pAfter) {
+  try {
+    for (int i = 0; i < GetChildCount(); ++i)
+      if (CEditNode* hit = ChildOrThrow(i)->NodeFromPoint(x, y, pAfter)) return hit;
+    // Beside the content of a line: before its first item or after its last.
+    CEditNode* found = nullptr;
+    for (const CEditBox* box : m_arrBoxes) {
+      for (const EDIT_LINE_INFO& line : box->m_arrLines) {
+        const RECT& rc = line.props.m_rcInk;
+        if (y < rc.top || y > rc.bottom || line.nCount <= 0) continue;
+        CEditNode* first = ChildOrThrow(line.nFirst);
+        CEditNode* last = ChildOrThrow(line.nFirst + line.nCount - 1);
+        if (x >= rc.left && x <= first->m_rcInk.left) {
+          if (pAfter) *pAfter = 0;
+          found = first;
+          break;
+        }
+        if (x >= last->m_rcInk.right && x <= rc.right) {
+          if (pAfter) *pAfter = 1;
+          found = last;
+          break;
+        }
+      }
+    }
+    return found;
+  } catch (...) {
+  }
+  return nullptr;
+}
+
+void CEditMathElement::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) {
+  CEditMathContainer::Measure(pDC, pMapper, pParam);
+  try {
+    MeasureShape(pDC, pMapper);
+  } catch (...) {
+  }
+}
+
+void CEditMathElement::Arrange(EDIT_LAYOUT_PARAM* pParam, int bVertical) {
+  if (!pParam) return;
+  try {
+    PlaceSlots(*pParam, bVertical);
+  } catch (...) {
+  }
+}
+
+void CEditMathElement::Draw(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) {
+  CEditMathContainer::Draw(pDC, pMapper, pParam);
+  if (!pDC || GetChildCount() == 0) return;
+  try {
+    const BOOL bShown = !(HidesWithAnswers() && IsInHiddenAnswer());
+    if (bShown) DrawSlotMarks(pDC, pMapper);
+    DrawStrokes(pDC, pMapper, bShown);
+  } catch (...) {
+  }
+}
+
+BOOL CEditMathElement::IsInHiddenAnswer() {
+  return !g_bShowCyukai && FindAncestorByMask(NT_ANNOTATION, TRUE) != nullptr;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// A two-slot test element that stacks its slots, and a fixture that lays formulas out on the
+// recording context, where one device pixel is one layout unit.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "math/EditMathCR.h"
+#include "math/EditMathChar.h"
+#include "math/EditMathElement.h"
+#include "model/CoordMapper.h"
+#include "model/EditBox.h"
+#include "tests/support/RecordingBackend.h"
+
+// Slot 0 full size, slot 1 script size, below and 400 to the right of it.
+class CStackElement : public CEditMathElement {
+ public:
+  CStackElement() : CEditMathElement(0x22001FF0) {}
+  const char* GetSlotSizes() const override { return "fs"; }
+  int m_nStrokes = 0;
+
+ protected:
+  void MeasureShape(CDC*, CCoordMapper*) override {
+    const EDIT_LINE_INFO top = SlotLine(0), bottom = SlotLine(1);
+    m_nWidth = std::max<int>(top.props.m_nWidth, 400 + bottom.props.m_nWidth);
+  }
+  void PlaceSlots(const EDIT_LAYOUT_PARAM& param, int bVertical) override {
+    const EDIT_LINE_INFO top = SlotLine(0);
+    SlotLine(1);
+    m_rcInk = RECT{param.nX, param.nY, param.nX + m_nWidth, param.nY + m_nHeight};
+    PlaceLine(0, param.nX, param.nY, bVertical);
+    PlaceLine(1, param.nX + 400, param.nY + top.props.m_nHeight, bVertical);
+  }
+  void DrawStrokes(CDC*, CCoordMapper*, BOOL bShown) override { m_nStrokes += bShown ? 1 : 0; }
+};
+
+class MathLayoutTest : public ::testing::Test {
+ protected:
+  void SetUp() override { mapper.SetResolution(2540, 2540, 100); }
+
+  static CEditMathChar* Char(CEditNode* parent, const std::u16string& text, int lfHeight = -371) {
+    auto* ch = new CEditMathChar(CStringW(text.c_str()));
+    ch->m_lf.lfHeight = lfHeight;
+    parent->AppendChild(ch);
+    return ch;
+  }
+  static CEditMathCR* SlotEnd(CEditNode* parent, int lfHeight = -371) {
+    auto* end = new CEditMathCR;
+    end->m_lf.lfHeight = lfHeight;
+    parent->AppendChild(end);
+    return end;
+  }
+  void Layout(CEditNode& node, int width = 100000, int x = 1000, int y = 2000) {
+    EDIT_LAYOUT_PARAM measure{};
+    measure.nWidth = width;
+    node.Measure(&dc, &mapper, &measure);
+    EDIT_LAYOUT_PARAM arrange{};
+    arrange.nX = x;
+    arrange.nY = y;
+    arrange.nLineAscent = node.m_nAscent;
+    arrange.nLineHalf = node.m_nCenter;
+    node.Arrange(&arrange, 0);
+  }
+  static EDIT_LINE_INFO Line(const CEditContainer& c, int n) {
+    EDIT_LINE_INFO line;
+    c.GetBox(0)->GetLine(n, line);
+    return line;
+  }
+  int Count(const std::string& name) {
+    int n = 0;
+    for (const DC_CALL& call : dc.Recorder().Calls()) n += call.name == name ? 1 : 0;
+    return n;
+  }
+
+  CRecordingDC dc;
+  CCoordMapper mapper;
+};
