@@ -7,6 +7,17 @@
 
 IMPLEMENT_SERIAL(CEditEditMath, CEditMathContainer, 1)
 
+// Asks the formula, the first child; null without one or on failure.
+template <class Ask>
+CEditNode* CEditEditMath::FromFormula(Ask ask) {
+  try {
+    CEditNode* formula = GetEditChildAt(0);
+    return formula ? ask(formula) : nullptr;
+  } catch (...) {
+    return nullptr;
+  }
+}
+
 CEditEditMath::CEditEditMath() : CEditMathContainer(NTYPE_EDITEDITMATH) { m_bCaretStop = 0; }
 
 CEditEditMath::~CEditEditMath() = default;
@@ -32,21 +43,11 @@ void CEditEditMath::Clear() {
 }
 
 CEditNode* CEditEditMath::GetFirstCaretChild() {
-  try {
-    CEditNode* formula = GetEditChildAt(0);
-    return formula ? formula->GetFirstCaretChild() : nullptr;
-  } catch (...) {
-    return nullptr;
-  }
+  return FromFormula([](CEditNode* formula) { return formula->GetFirstCaretChild(); });
 }
 
 CEditNode* CEditEditMath::GetLastCaretChild() {
-  try {
-    CEditNode* formula = GetEditChildAt(0);
-    return formula ? formula->GetLastCaretChild() : nullptr;
-  } catch (...) {
-    return nullptr;
-  }
+  return FromFormula([](CEditNode* formula) { return formula->GetLastCaretChild(); });
 }
 
 CEditNode* CEditEditMath::NodeFromPoint(int x, int y, int* pAfter) {

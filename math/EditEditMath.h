@@ -20,4 +20,8 @@ class CEditEditMath : public CEditMathContainer {
   CEditNode* GetLastCaretChild() override;
   // The children first; beside them, the first or the last caret position.
   CEditNode* NodeFromPoint(int x, int y, int* pAfter) override;
+
+ private:
+  template <class Ask>
+  CEditNode* FromFormula(Ask ask);
 };
