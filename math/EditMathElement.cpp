@@ -4,9 +4,11 @@
 #include <memory>
 
 #include "math/EditMathCR.h"
+#include "model/CoordMapper.h"
 #include "model/EditBox.h"
 #include "model/ShowCyukai.h"
 #include "platform/DC.h"
+#include "platform/Pen.h"
 
 CEditMathElement::CEditMathElement(DWORD nType) : CEditMathContainer(nType) {}
 
@@ -102,4 +104,18 @@ void CEditMathElement::Draw(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* 
 
 BOOL CEditMathElement::IsInHiddenAnswer() {
   return !g_bShowCyukai && FindAncestorByMask(NT_ANNOTATION, TRUE) != nullptr;
+}
+
+void CEditMathElement::DrawBar(CDC* pDC, CCoordMapper* pMapper, POINT start, POINT end) {
+  SIZE width{kStrokeWidth, kStrokeWidth};
+  if (pMapper) {
+    pMapper->LPtoDP(&start);
+    pMapper->LPtoDP(&end);
+    pMapper->LPtoDPSize(&width);
+  }
+  CPen pen(PS_SOLID, width.cx, RGB(0, 0, 0));
+  CPen* old = pDC->SelectObject(&pen);
+  pDC->MoveTo(start);
+  pDC->LineTo(end);
+  if (old) pDC->SelectObject(old);
 }

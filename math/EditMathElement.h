@@ -39,4 +39,9 @@ class CEditMathElement : public CEditMathContainer {
   // the in-text answer they stand in.
   virtual BOOL HidesWithAnswers() const { return FALSE; }
   BOOL IsInHiddenAnswer();
+  // A black stroke between two layout points, kStrokeWidth wide: fraction bars and bar fences.
+  static void DrawBar(CDC* pDC, CCoordMapper* pMapper, POINT start, POINT end);
 };
+
+// The width of the elements' strokes: half a point.
+constexpr int kStrokeWidth = 17;

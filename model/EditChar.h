@@ -6,6 +6,9 @@
 class CFont;
 class CFoNode;
 
+// A metafile context, standard or enhanced, or its file: it answers no metrics.
+BOOL IsMetafileType(DWORD type);
+
 class CEditChar : public CEditNode {
   DECLARE_SERIAL(CEditChar)
 

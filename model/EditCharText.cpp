@@ -7,9 +7,9 @@
 #include "platform/AnsiCodePage.h"
 #include "platform/DC.h"
 
-namespace {
-
 BOOL IsMetafileType(DWORD type) { return type == 4 || type == 9 || type == 12 || type == 13; }
+
+namespace {
 
 // A metafile context answers no metrics: measure on a memory context of the same mapping.
 std::unique_ptr<CDC> MakeMeasuringStandIn(const CDC& model) {

@@ -1,0 +1,25 @@
+#pragma once
+// What the integrals with limits share: the integral sign they hold beside their slots, its
+// archive block, its measuring and placing, and its drawing.
+
+#include "math/EditMathElement.h"
+#include "math/IntegralGlyph.h"
+#include "math/MathNodeTypes.h"
+
+class CEditIntegralLimits : public CEditMathElement {
+ public:
+  ~CEditIntegralLimits() override;
+
+  void Serialize(CArchive& ar) override;
+
+  CIntegralGlyph m_glyph;
+
+ protected:
+  explicit CEditIntegralLimits(DWORD nType);
+
+  // Measures the sign at twice the element's height; called first by MeasureShape.
+  void MeasureSign(CDC* pDC, CCoordMapper* pMapper);
+  // Places the sign's box at x with its middle on the line's half-height line; answers its top.
+  int PlaceSign(const EDIT_LAYOUT_PARAM& param);
+  void DrawStrokes(CDC* pDC, CCoordMapper* pMapper, BOOL bShown) override;
+};

@@ -1,0 +1,190 @@
+#include "math/StrokePainters.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/Brush.h"
+#include "platform/DC.h"
+#include "platform/Pen.h"
+
+namespace {
+
+// Selects a solid pen for the painter's strokes and puts the previous one back.
+class CStrokePen {
+ public:
+  CStrokePen(CDC* pDC, int nWidth, COLORREF color) : m_pDC(pDC), m_pen(PS_SOLID, nWidth, color) {
+    m_pOld = pDC->SelectObject(&m_pen);
+  }
+  ~CStrokePen() {
+    if (m_pOld) m_pDC->SelectObject(m_pOld);
+  }
+  CStrokePen(const CStrokePen&) = delete;
+  CStrokePen& operator=(const CStrokePen&) = delete;
+
+ private:
+  CDC* m_pDC;
+  CPen m_pen;
+  CPen* m_pOld;
+};
+
+void Line(CDC* pDC, int x1, int y1, int x2, int y2) {
+  pDC->MoveTo(x1, y1);
+  pDC->LineTo(x2, y2);
+}
+
+void Lines(CDC* pDC, std::vector<POINT> points) { pDC->Polyline(points.data(), int(points.size())); }
+
+// The arcs of a fitted shape, drawn as they are or mirrored onto the right edge; mirroring
+// exchanges the start and end points so that the arc keeps its counter-clockwise direction.
+struct MIRROR {
+  CDC* pDC;
+  int nSum;  // L + R when mirrored, else 0
+  int X(int x) const { return nSum ? nSum - x : x; }
+  void Arc(int x1, int y1, int x2, int y2, POINT start, POINT end) const {
+    if (nSum) std::swap(start, end);
+    pDC->Arc(std::min(X(x1), X(x2)), y1, std::max(X(x1), X(x2)), y2, X(start.x), start.y, X(end.x), end.y);
+  }
+  void Line(int x1, int y1, int x2, int y2) const { ::Line(pDC, X(x1), y1, X(x2), y2); }
+};
+
+// The polyline fences: the far ends on the outer edge, the spine a third of the width in.
+void DrawThreeThirds(CDC* pDC, const RECT& r, int nSide, const std::vector<int>& ys) {
+  const int third = (r.right - r.left) / 3;
+  const int outer = nSide == 1 ? r.right : r.left;
+  const int spine = nSide == 1 ? r.left + third : r.right - third;
+  std::vector<POINT> points{{outer, r.top}};
+  for (int y : ys) points.push_back(POINT{spine, y});
+  points.push_back(POINT{outer, r.bottom});
+  Lines(pDC, points);
+}
+
+}  // namespace
+
+void DrawArcMark(CDC* pDC, int nPenWidth, const RECT* pRect, int nChord, COLORREF color) {
+  if (!pDC || !pRect) return;
+  const RECT& r = *pRect;
+  const int w = (r.right - r.left) / 2;
+  const int h = (r.bottom - r.top) / 2;
+  // A flat rectangle has no circle through its corners.
+  if (h == 0) return;
+  const int radius = int((double(w) * w + double(h) * h) / (2.0 * h));
+  const int cx = r.left + w;
+  CStrokePen pen(pDC, nPenWidth, color);
+  pDC->Arc(cx - radius, r.top + h, cx + radius, r.top + h + 2 * radius, r.right, r.top + nChord, r.left,
+           r.top + nChord);
+}
+
+void DrawArrow(CDC* pDC, int nPenWidth, const RECT* pRect, int nHeadLength, int nHeadHeight, int nDirection,
+               COLORREF color) {
+  if (!pDC || !pRect) return;
+  const RECT& r = *pRect;
+  int hl = std::max(nHeadLength, 3);
+  int a = hl / 2;
+  int b = std::max(nHeadHeight, 3) / 2;
+  if (a > 1) --a;
+  if (b > 1) --b;
+  if (hl > 1) --hl;
+  const int y = r.top + (r.bottom - r.top) / 2;
+  const bool right = nDirection == 1 || nDirection == 3;
+  const bool left = nDirection == 2 || nDirection == 3;
+  {
+    CStrokePen pen(pDC, nPenWidth, color);
+    Line(pDC, left ? r.left + a : r.left, y, right ? r.right - a : r.right, y);
+  }
+  CStrokePen pen(pDC, 1, color);
+  CBrush brush(color);
+  CBrush* oldBrush = pDC->SelectObject(&brush);
+  const int oldMode = pDC->SetPolyFillMode(ALTERNATE);
+  if (right) {
+    const POINT head[] = {{r.right, y}, {r.right - hl, y - b}, {r.right - a, y}, {r.right - hl, y + b}, {r.right, y}};
+    pDC->Polygon(head, 5);
+  }
+  if (left) {
+    const POINT head[] = {{r.left, y}, {r.left + hl, y - b}, {r.left + a, y}, {r.left + hl, y + b}, {r.left, y}};
+    pDC->Polygon(head, 5);
+  }
+  pDC->SetPolyFillMode(oldMode);
+  if (oldBrush) pDC->SelectObject(oldBrush);
+}
+
+void DrawHorizontalBrace(CDC* pDC, int nPenWidth, const RECT* pRect, int nSide, COLORREF color) {
+  if (!pDC || !pRect) return;
+  const int L = pRect->left, T = pRect->top, R = pRect->right, B = pRect->bottom;
+  const int k = (B - T) / 2;
+  const int cx = L + (R - L) / 2;
+  const int y = T + k;
+  CStrokePen pen(pDC, nPenWidth, color);
+  if (nSide == 1) {
+    pDC->Arc(L, y, L + 2 * k, B + k, L + k, y, L, T + 2 * k);
+    Line(pDC, L + k, y, cx - k, y);
+    pDC->Arc(cx - 2 * k, T - k, cx, y, cx - k, y, cx, T);
+    pDC->Arc(cx, T - k, cx + 2 * k, y, cx, T, cx + k, y);
+    Line(pDC, cx + k, y, R - k, y);
+    pDC->Arc(R - 2 * k, y, R, B + k, R, T + 2 * k, R - k, y);
+    return;
+  }
+  pDC->Arc(L, T - k, L + 2 * k, y, L, T, L + k, y);
+  Line(pDC, L + k, y, cx - k, y);
+  pDC->Arc(cx - 2 * k, y, cx, B + k, cx, T + 2 * k, cx - k, y);
+  pDC->Arc(cx, y, cx + 2 * k, B + k, cx + k, y, cx, T + 2 * k);
+  Line(pDC, cx + k, y, R - k, y);
+  pDC->Arc(R - 2 * k, T - k, R, y, R - k, y, R, T);
+}
+
+void DrawCurlyBracket(CDC* pDC, int nPenWidth, const RECT* pRect, int nSide, COLORREF color) {
+  if (!pDC || !pRect) return;
+  const int L = pRect->left, T = pRect->top, R = pRect->right, B = pRect->bottom;
+  const int H = B - T;
+  const int e = std::min((R - L) / 2, H / 4);
+  const int m = T + H / 2;
+  CStrokePen pen(pDC, nPenWidth, color);
+  const MIRROR d{pDC, nSide == 1 ? 0 : L + R};
+  d.Arc(L + e, T, L + 3 * e, T + 2 * e, POINT{L + 2 * e, T}, POINT{L + e, T + e});
+  d.Line(L + e, T + e, L + e, m - e);
+  d.Arc(L - e, m - 2 * e, L + e, m, POINT{L, m}, POINT{L + e, m - e});
+  d.Arc(L - e, m, L + e, m + 2 * e, POINT{L + e, m + e}, POINT{L, m});
+  d.Line(L + e, m + e, L + e, B - e);
+  d.Arc(L + e, B - 2 * e, L + 3 * e, B, POINT{L + e, B - e}, POINT{L + 2 * e, B});
+}
+
+void DrawParenthesis(CDC* pDC, int nPenWidth, const RECT* pRect, int nSide, COLORREF color) {
+  if (!pDC || !pRect) return;
+  const int L = pRect->left, T = pRect->top, R = pRect->right, B = pRect->bottom;
+  const int W = R - L;
+  // No width, no bow: nothing to draw.
+  if (W == 0) return;
+  const int d = W / 3;
+  const int h = (B - T) / 2;
+  const double r = (double(h) * h + double(W) * W) / (2.0 * W);
+  const int cy = T + h;
+  const int top = int(cy - r) - d;
+  const int bottom = int(cy + r) + d;
+  const int diameter = int(2 * r);
+  CStrokePen pen(pDC, nPenWidth, color);
+  if (nSide == 1) {
+    const int left = L + d, right = R - d / 2;
+    pDC->Arc(left, top, left + diameter, bottom, right, T, right, B);
+    return;
+  }
+  const int right = R - d, left = L + d / 2;
+  pDC->Arc(right - diameter, top, right, bottom, left, B, left, T);
+}
+
+void DrawSquareBracket(CDC* pDC, int nPenWidth, const RECT* pRect, int nSide, COLORREF color) {
+  if (!pDC || !pRect) return;
+  CStrokePen pen(pDC, nPenWidth, color);
+  DrawThreeThirds(pDC, *pRect, nSide, {pRect->top, pRect->bottom});
+}
+
+void DrawAngleBracket(CDC* pDC, int nPenWidth, const RECT* pRect, int nSide, COLORREF color) {
+  if (!pDC || !pRect) return;
+  CStrokePen pen(pDC, nPenWidth, color);
+  DrawThreeThirds(pDC, *pRect, nSide, {pRect->top + (pRect->bottom - pRect->top) / 2});
+}
+
+void DrawTortoiseShellBracket(CDC* pDC, int nPenWidth, const RECT* pRect, int nSide, COLORREF color) {
+  if (!pDC || !pRect) return;
+  const int q = (pRect->bottom - pRect->top) / 8;
+  CStrokePen pen(pDC, nPenWidth, color);
+  DrawThreeThirds(pDC, *pRect, nSide, {pRect->top + q, pRect->bottom - q});
+}
