@@ -4,8 +4,13 @@
 
 #include <string>
 
+#include "math/EditFenced.h"
+#include "math/EditFrac.h"
+#include "math/EditIntegralSubsup.h"
 #include "math/EditMath.h"
 #include "math/EditMathCR.h"
+#include "math/EditIntegral.h"
+#include "math/EditSigma.h"
 #include "model/CoordMapper.h"
 #include "model/DefaultFonts.h"
 #include "model/EditCR.h"
@@ -22,27 +27,102 @@ void AppendText(CEditNode& parent, const std::u16string& text) {
   for (char16_t c : text) parent.AppendChild(new CEditChar(c));
 }
 
-// A formula of math characters in the default math fonts: letters italic, the rest upright.
-CEditMath* MakeFormula(const std::u16string& text) {
-  auto* formula = new CEditMath;
-  formula->InitMath(TRUE);
-  CEditNode* end = formula->GetEditChildAt(0);
+// Math characters before a slot end, at its height.
+void Fill(CEditNode* end, const std::u16string& text) {
   for (char16_t c : text) {
     auto* ch = new CEditMathChar(c);
     ch->m_lf.lfHeight = end->m_lf.lfHeight;
     end->InsertBefore(ch);
   }
+}
+
+CEditNode* SlotEnd(CEditNode* element, int slot) {
+  int seen = 0;
+  for (int i = 0; i < element->GetChildCount(); ++i) {
+    CEditNode* child = element->GetEditChildAt(i);
+    if ((child->m_nType & NT_LINEBREAK) && seen++ == slot) return child;
+  }
+  return nullptr;
+}
+
+// A new element with its slots filled, placed before the slot end.
+template <class T>
+T* Put(CEditNode* end, std::initializer_list<std::u16string> texts) {
+  auto* element = new T;
+  element->m_lf.lfHeight = end->m_lf.lfHeight;
+  element->CreateSlots();
+  int slot = 0;
+  for (const std::u16string& text : texts) Fill(SlotEnd(element, slot++), text);
+  end->InsertBefore(element);
+  return element;
+}
+
+// A formula in the default math fonts: letters italic, the rest upright.
+CEditMath* MakeFormula(const std::u16string& text) {
+  auto* formula = new CEditMath;
+  formula->InitMath(TRUE);
+  Fill(formula->GetEditChildAt(0), text);
+  return formula;
+}
+
+CEditMath* Finish(CEditMath* formula) {
   formula->ApplyDefaultFonts(g_DefaultFonts, nullptr);
   return formula;
+}
+
+// Fractions, one side by side, in nested fences.
+CEditMath* MakeFractionRow() {
+  CEditMath* formula = MakeFormula(u"");
+  CEditNode* end = formula->GetEditChildAt(0);
+  Put<CEditFrac>(end, {u"1", u"2"});
+  Fill(end, u"+");
+  Put<CEditFrac>(end, {u"x+1", u"x-1"});
+  Fill(end, u"=");
+  auto* outer = Put<CEditFenced>(end, {u""});
+  outer->m_open.SetText(CStringW(u"{"));
+  outer->m_close.SetText(CStringW(u"}"));
+  auto* inner = Put<CEditFenced>(SlotEnd(outer, 0), {u"a+"});
+  Put<CEditFrac>(SlotEnd(inner, 0), {u"b", u"c"});
+  Fill(SlotEnd(outer, 0), u"\u00D7");
+  auto* bars = Put<CEditFenced>(SlotEnd(outer, 0), {u"-3"});
+  bars->m_open.SetText(CStringW(u"|"));
+  bars->m_close.SetText(CStringW(u"|"));
+  Fill(end, u"+");
+  Put<CEditFrac>(end, {u"3", u"4"})->m_bSideBySide = 1;
+  Fill(end, u"+");
+  auto* shell = Put<CEditFenced>(end, {u""});
+  shell->m_open.SetText(CStringW(u"\u3014"));
+  shell->m_close.SetText(CStringW(u"\u3015"));
+  return Finish(formula);
+}
+
+// Σ before k², then an integral with limits.
+CEditMath* MakeOperatorRow() {
+  CEditMath* formula = MakeFormula(u"");
+  CEditNode* end = formula->GetEditChildAt(0);
+  end->InsertBefore(new CEditSigma);
+  Fill(end, u"k+");
+  auto* integral = Put<CEditIntegralSubsup>(end, {u"1", u"0"});
+  integral->ApplyFontSize(nullptr);
+  Fill(end, u"x dx+");
+  end->InsertBefore(new CEditIntegral);
+  Fill(end, u"f(t)dt");
+  return Finish(formula);
 }
 
 TEST(FormulaPng, FormulasInRunningTextForAPersonToLookAt) {
   CEditSentence sentence;
   AppendText(sentence, u"関数 ");
-  sentence.AppendChild(MakeFormula(u"f(x)=2x+1"));
+  sentence.AppendChild(Finish(MakeFormula(u"f(x)=2x+1")));
   AppendText(sentence, u" について、空欄 ");
   sentence.AppendChild(MakeFormula(u""));
   AppendText(sentence, u" を埋めよ。");
+  sentence.AppendChild(new CEditCR);
+  AppendText(sentence, u"(1) ");
+  sentence.AppendChild(MakeFractionRow());
+  sentence.AppendChild(new CEditCR);
+  AppendText(sentence, u"(2) ");
+  sentence.AppendChild(MakeOperatorRow());
   sentence.AppendChild(new CEditCR);
 
   CLayoutDC measureDC;
@@ -59,7 +139,7 @@ TEST(FormulaPng, FormulasInRunningTextForAPersonToLookAt) {
   sentence.Arrange(&arrange, 0);
 
   mapper.SetResolution(kDotsPerInch, kDotsPerInch, 100);
-  QImage image(12600 * kDotsPerInch / 2540, 1600 * kDotsPerInch / 2540, QImage::Format_RGB32);
+  QImage image(12600 * kDotsPerInch / 2540, 5000 * kDotsPerInch / 2540, QImage::Format_RGB32);
   image.fill(Qt::white);
   CDC dc(MakeImageBackend(&image));
   sentence.Draw(&dc, &mapper, nullptr);
