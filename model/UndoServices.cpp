@@ -1,8 +1,8 @@
-#include "model/DocumentServices.h"
+#include "model/UndoServices.h"
 
 #include "model/UndoGroup.h"
 
-void CDocumentServices::CollectPendingDeletes(const CUndoGroup* pGroup) {
+void CUndoServices::CollectPendingDeletes(const CUndoGroup* pGroup) {
   if (!pGroup) return;
   for (int i = 0; i < pGroup->GetCount(); ++i) {
     const CUndoAction& action = pGroup->GetAt(i);
