@@ -91,10 +91,8 @@ BOOL ReadHeader(CReader& in, HEADER* pHeader) {
   return TRUE;
 }
 
-BOOL IsKnownCompression(uint16_t type) {
-  const uint16_t method = type & 0x0F;
-  return method == 0 || method == 1 || method == 3;  // none, MSZIP, LZX
-}
+// Packages are written with MSZIP; stored data is read too. Quantum and LZX are refused.
+BOOL IsKnownCompression(uint16_t type) { return type == 0 || type == 1; }
 
 BOOL ReadBlocks(CReader& in, uint8_t reserve, CAB_FOLDER_ENTRY* pFolder) {
   if (!in.Seek(pFolder->nDataOffset)) return FALSE;
@@ -145,18 +143,4 @@ BOOL CCabinetLayout::Read(const std::string& path) {
   for (const CAB_FILE_ENTRY& file : m_files)
     if (uint64_t(file.nOffset) + file.nSize > m_folders[file.nFolder].nUncompressed) return FALSE;
   return TRUE;
-}
-
-BOOL CCabinetLayout::WriteEntryInfo(const std::string& path, const CAB_FILE_ENTRY& entry) {
-  std::fstream out(path, std::ios::binary | std::ios::in | std::ios::out);
-  if (!out) return FALSE;
-  const uint16_t fields[3] = {entry.nDate, entry.nTime, entry.nAttributes};
-  char bytes[6];
-  for (int i = 0; i < 3; ++i) {
-    bytes[2 * i] = char(fields[i] & 0xFF);
-    bytes[2 * i + 1] = char(fields[i] >> 8);
-  }
-  out.seekp(std::streamoff(entry.nPosition + 10));
-  out.write(bytes, sizeof bytes);
-  return bool(out.flush());
 }

@@ -33,11 +33,9 @@ struct CAB_FILE_ENTRY {
 class CCabinetLayout {
  public:
   // FALSE for anything but a single, whole cabinet whose entries lie inside the file:
-  // no "MSCF", a cabinet continued from or into another, an unknown compression, a data
-  // block larger than the format allows, a file beyond its folder's data.
+  // no "MSCF", a cabinet continued from or into another, a compression other than none or
+  // MSZIP, a data block larger than the format allows, a file beyond its folder's data.
   BOOL Read(const std::string& path);
-  // Writes the date, time and attributes of the entry back into the file.
-  static BOOL WriteEntryInfo(const std::string& path, const CAB_FILE_ENTRY& entry);
 
   std::vector<CAB_FOLDER_ENTRY> m_folders;
   std::vector<CAB_FILE_ENTRY> m_files;

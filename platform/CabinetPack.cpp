@@ -2,8 +2,8 @@
 
 #include <libgcab.h>
 
-#include <filesystem>
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <set>
 
@@ -126,50 +126,77 @@ BOOL CopyData(const PART& part, std::ostream& out) {
   return bool(out);
 }
 
-// Header, folders, file entries (the stored names, local times, attributes), then the data.
-BOOL Assemble(const std::vector<std::vector<const PACK_ITEM*>>& groups, const std::vector<PART>& parts,
-              const std::string& path) {
-  uint64_t entries = 0;
+using GROUPS = std::vector<std::vector<const PACK_ITEM*>>;
+
+struct PACKAGE_SIZES {
+  uint64_t nFiles = 0;
+  uint64_t nEntries = 0;      // bytes of the file entries
+  uint64_t nFilesOffset = 0;  // where the file entries start
+  uint64_t nTotal = 0;
+};
+
+PACKAGE_SIZES MeasurePackage(const GROUPS& groups, const std::vector<PART>& parts) {
+  PACKAGE_SIZES sizes;
   for (const auto& group : groups)
-    for (const PACK_ITEM* item : group) entries += 16 + item->name.bytes.size() + 1;
-  const uint64_t filesOffset = 36 + 8 * uint64_t(parts.size());
-  uint64_t size = filesOffset + entries;
-  for (const PART& part : parts) size += part.nDataSize;
-  if (size > kCabinetMaxSize || parts.size() > 0xFFFF) return FALSE;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (const PACK_ITEM* item : group) {
+      ++sizes.nFiles;
+      sizes.nEntries += 16 + item->name.bytes.size() + 1;
+    }
+  sizes.nFilesOffset = 36 + 8 * uint64_t(parts.size());
+  sizes.nTotal = sizes.nFilesOffset + sizes.nEntries;
+  for (const PART& part : parts) sizes.nTotal += part.nDataSize;
+  return sizes;
+}
+
+void WriteHeader(std::ostream& out, const PACKAGE_SIZES& sizes, size_t folders) {
   out.write("MSCF", 4);
-  for (uint32_t value : {0u, uint32_t(size), 0u, uint32_t(filesOffset), 0u}) Put32(out, value);
-  out.put(3);
+  for (uint64_t value : {uint64_t(0), sizes.nTotal, uint64_t(0), sizes.nFilesOffset, uint64_t(0)})
+    Put32(out, uint32_t(value));
+  out.put(3);  // format 1.3
   out.put(1);
-  size_t fileCount = 0;
-  for (const auto& group : groups) fileCount += group.size();
-  for (uint16_t value : {uint16_t(parts.size()), uint16_t(fileCount), uint16_t(0), kSetId, uint16_t(0)})
-    Put16(out, value);
-  uint64_t dataOffset = filesOffset + entries;
+  for (uint64_t value : {uint64_t(folders), sizes.nFiles, uint64_t(0), uint64_t(kSetId), uint64_t(0)})
+    Put16(out, uint16_t(value));
+}
+
+void WriteFolders(std::ostream& out, const PACKAGE_SIZES& sizes, const std::vector<PART>& parts) {
+  uint64_t dataOffset = sizes.nFilesOffset + sizes.nEntries;
   for (const PART& part : parts) {
     Put32(out, uint32_t(dataOffset));
     Put16(out, part.layout.m_folders[0].nUsedBlocks);
     Put16(out, part.layout.m_folders[0].nCompression);
     dataOffset += part.nDataSize;
   }
+}
+
+// Sizes and offsets as compressed; the stored names, local times and attributes our own.
+void WriteEntries(std::ostream& out, const GROUPS& groups, const std::vector<PART>& parts) {
   for (size_t g = 0; g < groups.size(); ++g) {
     for (size_t i = 0; i < groups[g].size(); ++i) {
       const PACK_ITEM& item = *groups[g][i];
       const CAB_FILE_ENTRY& stored = parts[g].layout.m_files[i];
       Put32(out, stored.nSize);
       Put32(out, stored.nOffset);
-      for (uint16_t value : {uint16_t(g), item.date, item.time, WORD((item.attributes & kCabKeptAttributes) | item.name.attribute)})
-        Put16(out, value);
+      const WORD attributes = WORD((item.attributes & kCabKeptAttributes) | item.name.attribute);
+      for (uint16_t value : {uint16_t(g), item.date, item.time, attributes}) Put16(out, value);
       out.write(item.name.bytes.c_str(), std::streamsize(item.name.bytes.size() + 1));
     }
   }
+}
+
+BOOL Assemble(const GROUPS& groups, const std::vector<PART>& parts, const std::string& path) {
+  const PACKAGE_SIZES sizes = MeasurePackage(groups, parts);
+  if (sizes.nTotal > kCabinetMaxSize || parts.size() > 0xFFFF || sizes.nFiles > 0xFFFF) return FALSE;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  WriteHeader(out, sizes, parts.size());
+  WriteFolders(out, sizes, parts);
+  WriteEntries(out, groups, parts);
   for (const PART& part : parts)
     if (!CopyData(part, out)) return FALSE;
   return bool(out.flush());
 }
 
 BOOL WritePackage(const std::vector<PACK_ITEM>& items, const std::string& work, const std::string& path) {
-  std::vector<std::vector<const PACK_ITEM*>> groups;
+  GROUPS groups;
   for (const PACK_ITEM& item : items) {
     if (item.bNewFolder) groups.emplace_back();
     groups.back().push_back(&item);

@@ -275,7 +275,8 @@ TEST_F(HostileCabinetTest, DamagedStructureOrDataIsRefused) {
       {"truncated", [](std::string& b) { b.resize(b.size() / 2); }},
       {"truncated in the last block", [](std::string& b) { b.resize(b.size() - 10); }},
       {"block count too high", [&](std::string& b) { b[36 + 4] = char(b[36 + 4] + 1); }},
-      {"unknown compression", [&](std::string& b) { b[36 + 6] = 2; }},
+      {"Quantum", [&](std::string& b) { b[36 + 6] = 2; }},
+      {"LZX", [&](std::string& b) { b[36 + 6] = 3; }},
   };
   for (const auto& [what, damage] : damages) {
     std::string bytes = good;
