@@ -13,7 +13,9 @@
 #include "model/PageProperties.h"
 #include "model/QuestionSheet.h"
 
+class CEditCaret;
 class CEditFloat;
+class CUndoGroup;
 class CFoFlow;
 struct PAGE_FLOW;
 struct PLACED_UNIT;
@@ -55,7 +57,34 @@ class CEditPrint : public CEditContainer, public CQuestionSheet {
   // The first empty frame (at most one child) of the last question part that holds one.
   CEditFloat* FindEmptyFloat() const;
 
-  int GetFieldSequence() const override { return m_nFieldSequence; }
+  // Question numbers: the walkers visit the subtrees of the children, not the children.
+  void SetAllMajorNumberFormat(int nFormat);
+  void SetAllMinorNumberFormat(int nFormat);
+  // The code of the first number met, -1 without one.
+  int GetMajorNumberFormat();
+  int GetMinorNumberFormat();
+  // Whether a visible table is wider than one of nColumns columns.
+  BOOL HasTableWiderThanColumn(int nColumns);
+
+  // Question structure: the parts of each question and where the field sequence puts them.
+  void SetFieldSequence(int nSequence, BOOL bHideEmpty);
+  void InsertMajorQuestion(CEditCaret* pCaret, CUndoGroup* pUndo);
+  void InsertMinorQuestion(int nMajor, CEditCaret* pCaret, CUndoGroup* pUndo);
+  void RenumberQuestions();
+  void RenumberMinorQuestions(int nMajor);
+  int GetMajorQuestionCount() const;
+  int GetMinorQuestionCount(int nMajor) const;
+  CEditSentence* FindMajorPart(int nMajor, int nKind) const;
+  CEditSentence* FindMinorPart(int nMajor, int nMinor, int nKind) const;
+  // Both leave the numbers as they are: the caller renumbers.
+  int DeleteMajorQuestion(int nMajor, CEditCaret* pCaret, CUndoGroup* pUndo);
+  int DeleteMinorQuestion(int nMajor, int nMinor, CEditCaret* pCaret, CUndoGroup* pUndo);
+  // Nothing is recorded for undo.
+  void SwapMajorQuestions(int a, int b);
+  void SwapMinorQuestions(int nMajor, int a, int b);
+
+  // The stored field sequence when it is 1 to 3, else 0.
+  int GetFieldSequence() const override;
   int GetQuestionParts(CEditSentence* pSentence, std::vector<CEditSentence*>& parts) override;
 
   CPageProperties m_page;

@@ -98,6 +98,10 @@ class CEditNode : public CQVXMLNode,
   // The tree's root when it is an editor node, else null.
   CEditNode* GetRootNode();
   void SetSentenceModified(int value);
+  // Of the nearest question sentence (exact word), the node itself included; -1 without one.
+  int GetMajorQuestionNo() const;
+  int GetMinorQuestionNo() const;
+  int GetSentenceKind() const;
   void SetCaretStopRecursive(int value);
   void SetNeedsMeasureRecursive(int value);
   // The editor child at the index, null for other nodes and outside the array.

@@ -41,3 +41,5 @@ constexpr DWORD NTYPE_EDITEDITMATH = 0x2000101B;
 
 // A formula element, the formula object or an in-text answer inside a formula.
 constexpr bool IsFormulaContainer(DWORD type) { return (type & NT_MATH) && (type & NT_CONTAINER); }
+constexpr DWORD NTYPE_EDITDMONNO = 0x4000100A;
+constexpr DWORD NTYPE_EDITMONNO = 0x4000100B;

@@ -1,0 +1,5 @@
+#include "elements/EditDmonno.h"
+
+IMPLEMENT_SERIAL(CEditDmonno, CEditChar, 1)
+
+CEditDmonno::CEditDmonno(int nFormat) : CEditQuestionNumber(NTYPE_EDITDMONNO, nFormat) {}
