@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include <string>
 
 #include "elements/EditFloat.h"
@@ -9,20 +7,14 @@
 #include "elements/EditKimeiran.h"
 #include "elements/EditPrint.h"
 #include "elements/EditTable.h"
-#include "model/CoordMapper.h"
 #include "model/EditCR.h"
-#include "model/GdiCache.h"
-#include "model/LayoutDC.h"
-#include "platform/DC.h"
-#include "platform/PainterBackend.h"
+#include "tests/elements/SheetPages.h"
 
 namespace {
 
 constexpr char16_t kPassage[] =
     u"次の文章を読んで、後の問いに答えなさい。春はあけぼの。やうやう白くなりゆく山ぎは、少しあかりて、"
     u"紫だちたる雲の細くたなびきたる。夏は夜。月のころはさらなり、やみもなほ、蛍の多く飛びちがひたる。";
-constexpr int kDotsPerInch = 150;
-
 void AppendText(CEditNode& parent, const std::u16string& text) {
   for (char16_t c : text) {
     if (c == u'\n')
@@ -88,48 +80,15 @@ void BuildSheet(CEditPrint& sheet) {
   AppendText(*AddPart(sheet, CEditSentence::KindAnswer, 1), u"解答　" + Repeat(3) + u"\n");
 }
 
-class EditPrintPngTest : public ::testing::TestWithParam<int> {
- protected:
-  void SetUp() override { saved = g_bVerticalWriting; }
-  void TearDown() override { g_bVerticalWriting = saved; }
-  int saved = 0;
-};
+using EditPrintPngTest = SheetPngTest;
 
 TEST_P(EditPrintPngTest, DrawsPagesOneAndTwoForAPersonToLookAt) {
-  const int vertical = GetParam();
-  g_bVerticalWriting = vertical;
-  CEditPrint sheet;
-  if (vertical) {
-    const SIZE turned{29700, 21000};
-    sheet.SetPageSize(&turned);
-  }
-  BuildSheet(sheet);
-
-  CLayoutDC measureDC;
-  CCoordMapper mapper;
-  mapper.m_bVertical = vertical;
-  sheet.Measure(&measureDC, &mapper, nullptr);
-  EDIT_LAYOUT_PARAM arrange{};
-  sheet.Arrange(&arrange, vertical);
-  EXPECT_EQ(sheet.m_nPageCount, 3);
-
-  mapper.SetResolution(kDotsPerInch, kDotsPerInch, 100);
-  SIZE page{};
-  sheet.GetPageSize(&page);
-  // Vertical sheets keep their layout turned: the long side runs across the layout.
-  const SIZE paper = vertical ? SIZE{page.cy, page.cx} : page;
-  if (vertical) mapper.m_nOriginY = page.cy;
+  BuildSheet(*m_sheet);
+  LayOutSheet(*m_sheet, Vertical());
+  EXPECT_EQ(m_sheet->m_nPageCount, 3);
   for (int number = 1; number <= 2; ++number) {
-    QImage image(paper.cx * kDotsPerInch / 2540, paper.cy * kDotsPerInch / 2540, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    CDC dc(MakeImageBackend(&image));
-    EDIT_LAYOUT_PARAM print{};
-    print.nPage = number;
-    sheet.ArrangePage(&print, vertical);
-    sheet.DrawPage(&dc, &mapper, &print);
-    const std::string name = std::string(QR_BUILD_DIR "/sheet-") + (vertical ? "vertical" : "horizontal") + "-page" +
-                             std::to_string(number) + ".png";
-    EXPECT_TRUE(image.save(QString::fromStdString(name)));
+    const std::string name = QR_BUILD_DIR "/sheet-" + Direction() + "-page" + std::to_string(number) + ".png";
+    EXPECT_TRUE(SavePagePng(*m_sheet, Vertical(), number, name));
   }
 }
 

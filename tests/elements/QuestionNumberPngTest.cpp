@@ -1,22 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include <string>
 
 #include "elements/EditDmonno.h"
 #include "elements/EditMonno.h"
 #include "elements/EditPrint.h"
-#include "model/CoordMapper.h"
 #include "model/EditCaret.h"
-#include "model/GdiCache.h"
-#include "model/LayoutDC.h"
-#include "platform/DC.h"
-#include "platform/PainterBackend.h"
+#include "tests/elements/SheetPages.h"
 
 namespace {
-
-constexpr int kDotsPerInch = 150;
 
 struct SAMPLE_QUESTION {
   int majorFormat;
@@ -62,44 +54,12 @@ void BuildSheet(CEditPrint& sheet) {
   }
 }
 
-class QuestionNumberPngTest : public ::testing::TestWithParam<int> {
- protected:
-  void TearDown() override { g_bVerticalWriting = saved; }
-  int saved = g_bVerticalWriting;
-};
+using QuestionNumberPngTest = SheetPngTest;
 
 TEST_P(QuestionNumberPngTest, DrawsTheFirstPageForAPersonToLookAt) {
-  const int vertical = GetParam();
-  g_bVerticalWriting = vertical;
-  CEditPrint sheet;
-  if (vertical) {
-    const SIZE turned{29700, 21000};
-    sheet.SetPageSize(&turned);
-  }
-  BuildSheet(sheet);
-
-  CLayoutDC measureDC;
-  CCoordMapper mapper;
-  mapper.m_bVertical = vertical;
-  sheet.Measure(&measureDC, &mapper, nullptr);
-  EDIT_LAYOUT_PARAM arrange{};
-  sheet.Arrange(&arrange, vertical);
-
-  mapper.SetResolution(kDotsPerInch, kDotsPerInch, 100);
-  SIZE page{};
-  sheet.GetPageSize(&page);
-  const SIZE paper = vertical ? SIZE{page.cy, page.cx} : page;
-  if (vertical) mapper.m_nOriginY = page.cy;
-  QImage image(paper.cx * kDotsPerInch / 2540, paper.cy * kDotsPerInch / 2540, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  CDC dc(MakeImageBackend(&image));
-  EDIT_LAYOUT_PARAM print{};
-  print.nPage = 1;
-  sheet.ArrangePage(&print, vertical);
-  sheet.DrawPage(&dc, &mapper, &print);
-  const std::string name =
-      std::string(QR_BUILD_DIR "/question-numbers-") + (vertical ? "vertical" : "horizontal") + ".png";
-  EXPECT_TRUE(image.save(QString::fromStdString(name)));
+  BuildSheet(*m_sheet);
+  LayOutSheet(*m_sheet, Vertical());
+  EXPECT_TRUE(SavePagePng(*m_sheet, Vertical(), 1, QR_BUILD_DIR "/question-numbers-" + Direction() + ".png"));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDirections, QuestionNumberPngTest, ::testing::Values(0, 1));
