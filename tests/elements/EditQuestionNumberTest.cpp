@@ -202,6 +202,20 @@ TEST_F(EditQuestionNumberTest, OtherStylesDrawNoFrame) {
   EXPECT_EQ(m_dc.Recorder().Calls()[0].name, "Text");
 }
 
+// A sequence stored from outside 1 to 3 lays out as 0: the question text already shows the number.
+TEST_F(EditQuestionNumberTest, OtherPartsHideTheirNumbersWhileEveryQuestionIsFollowedByThem) {
+  CEditDmonno* question = AddNumber<CEditDmonno>(0, 1, 0);
+  CEditDmonno* field = AddNumber<CEditDmonno>(0, 1, 0);
+  static_cast<CEditSentence*>(field->GetParent())->m_nKind = CEditSentence::KindAnswerField;
+  for (int sequence : {4, 1}) {
+    m_sheet.m_nFieldSequence = sequence;
+    m_sheet.Measure(&m_dc, &m_mapper, nullptr);
+    EXPECT_EQ(question->m_bHidden, 0);
+    EXPECT_EQ(field->m_bHidden, sequence == 4 ? 2 : 0);
+    EXPECT_EQ(field->m_strText, CStringW(u"[1]"));
+  }
+}
+
 TEST_F(EditQuestionNumberTest, TheRecordIsTheCodeThenTheCharacter) {
   CEditMonno minor(13);
   minor.SetText(u"x");
