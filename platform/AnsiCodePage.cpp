@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -93,6 +94,18 @@ std::u16string AnsiToWide(std::string_view text) {
   }
   out.resize(out.size() - outLeft / 2);
   return out;
+}
+
+bool AnsiToWideStrict(std::string_view text, std::u16string* out) {
+  std::u16string result(text.size(), u'\0');
+  char* in = const_cast<char*>(text.data());
+  size_t inLeft = text.size();
+  char* dst = reinterpret_cast<char*>(result.data());
+  size_t outLeft = result.size() * 2;
+  if (iconv(ToWide(), &in, &inLeft, &dst, &outLeft) == size_t(-1)) return false;
+  result.resize(result.size() - outLeft / 2);
+  *out = std::move(result);
+  return true;
 }
 
 namespace {

@@ -8,6 +8,8 @@
 std::string WideToAnsi(std::u16string_view text);
 // Byte sequences that are not CP932 become U+30FB.
 std::u16string AnsiToWide(std::string_view text);
+// The text in UTF-16, or false (and out unchanged) when any byte sequence is not CP932.
+bool AnsiToWideStrict(std::string_view text, std::u16string* out);
 
 // Compares two CP932 strings character by character, a double-byte character counting as
 // (lead << 8) | trail, as the multibyte string comparison of the Windows C library does.

@@ -1,6 +1,9 @@
 #include "platform/FaceSubstitution.h"
 
+#include <unordered_map>
+
 #include "platform/AnsiCodePage.h"
+#include "platform/GaijiCodeTable.h"
 
 namespace {
 
@@ -52,12 +55,27 @@ const std::vector<std::u16string>& SubstitutedFaceNames() {
   return names;
 }
 
+namespace {
+
+// Drawn in the gaiji face, a slot's own character shows the character of its row.
+std::unordered_map<char16_t, char16_t> SlotCharacters() {
+  std::unordered_map<char16_t, char16_t> characters;
+  for (const GAIJI_CODE& row : GAIJI_CODE_TABLE)
+    if (char16_t slot = GaijiSlotCharacter(row.wCode)) characters.emplace(slot, char16_t(row.wChar));
+  return characters;
+}
+
+}  // namespace
+
 char16_t MapGaijiChar(char16_t c) {
   switch (c) {
     case 0x30EC: return 0x3191;  // kaeriten mark
     case 0xFF66: return 0x222B;  // integral sign
-    default: return c;
+    default: break;
   }
+  static const std::unordered_map<char16_t, char16_t> characters = SlotCharacters();
+  auto it = characters.find(c);
+  return it != characters.end() ? it->second : c;
 }
 
 const std::vector<QString>& FallbackFamilies() {

@@ -1,0 +1,61 @@
+#include "tests/support/CompoundFileMaker.h"
+
+#include <gsf/gsf.h>
+
+#include <cstring>
+
+namespace {
+
+void Append32(Bytes& bytes, DWORD value) {
+  BYTE raw[4];
+  std::memcpy(raw, &value, 4);
+  bytes.insert(bytes.end(), raw, raw + 4);
+}
+
+void AppendAnsiString(Bytes& bytes, const std::string& text) {
+  if (text.empty()) {
+    Append32(bytes, 0);
+    return;
+  }
+  Append32(bytes, DWORD(text.size() + 1));
+  bytes.insert(bytes.end(), text.begin(), text.end());
+  bytes.push_back(0);
+}
+
+Bytes CompObjStream(const std::string& userType, const std::string& progId) {
+  Bytes stream = {0x01, 0x00, 0xFE, 0xFF, 0x03, 0x0A, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF};
+  stream.resize(28, 0);  // the class id stays zero
+  AppendAnsiString(stream, userType);
+  Append32(stream, 0);  // no clipboard format
+  AppendAnsiString(stream, progId);
+  Append32(stream, 0x71B239F4);  // the marker of the Unicode strings, which are left out
+  return stream;
+}
+
+}  // namespace
+
+Bytes MakeCompoundFile(const std::string& userType, const std::string& progId) {
+  GsfOutput* sink = gsf_output_memory_new();
+  GsfOutfile* storage = gsf_outfile_msole_new(sink);
+  GsfOutput* stream = gsf_outfile_new_child(storage, "\001CompObj", FALSE);
+  Bytes compObj = CompObjStream(userType, progId);
+  gsf_output_write(stream, compObj.size(), compObj.data());
+  gsf_output_close(stream);
+  g_object_unref(stream);
+  gsf_output_close(GSF_OUTPUT(storage));
+  g_object_unref(storage);
+  const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink));
+  Bytes bytes(data, data + gsf_output_size(sink));
+  g_object_unref(sink);
+  return bytes;
+}
+
+Bytes MakeForeignItemRecord(const Bytes& compoundFile) {
+  Bytes record;
+  Append32(record, 2);  // version of the record
+  Append32(record, 1);  // item number
+  Append32(record, 1);  // drawing aspect
+  Append32(record, DWORD(compoundFile.size()));
+  record.insert(record.end(), compoundFile.begin(), compoundFile.end());
+  return record;
+}
