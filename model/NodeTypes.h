@@ -43,3 +43,4 @@ constexpr DWORD NTYPE_EDITMONNO = 0x4000100B;
 
 // A formula element, the formula object or an in-text answer inside a formula.
 constexpr bool IsFormulaContainer(DWORD type) { return (type & NT_MATH) && (type & NT_CONTAINER); }
+constexpr DWORD NTYPE_EDITOBJECT = 0x00001005;

@@ -7,6 +7,8 @@
 #include "elements/EditFloat.h"
 #include "elements/EditKaiPage.h"
 #include "elements/EditKimeiran.h"
+#include "elements/EditObject.h"
+#include "elements/EditObjectItem.h"
 #include "elements/EditTable.h"
 #include "model/EditCR.h"
 #include "model/EditChar.h"
@@ -36,6 +38,11 @@ std::unique_ptr<CQVXMLNode> SampleList() {
   auto* frame = new CEditFloat;
   AddText(*frame, u"枠");
   sentence->AppendChild(frame);
+  auto* object = new CEditObject;
+  object->SetItem(new CEditObjectItem)->CreateFromData("Orvik.Document", {'<', '/', '>'}, SIZE{4000, 3000}, {});
+  object->m_rcInk = RECT{0, 0, 4000, 3000};
+  sentence->AppendChild(object);
+  sentence->AppendChild(new CEditObject);
   AddText(*sentence, u"ab");
   list->AppendChild(sentence);
   auto* pageBreak = new CEditKaiPage;
