@@ -52,9 +52,10 @@ Bytes MakeCompoundFile(const std::string& userType, const std::string& progId) {
 
 Bytes MakeForeignItemRecord(const Bytes& compoundFile) {
   Bytes record;
-  Append32(record, 2);  // version of the record
-  Append32(record, 1);  // item number
-  Append32(record, 1);  // drawing aspect
+  Append32(record, 2);           // kind of item
+  Append32(record, 1);           // item number
+  Append32(record, 0x00000001);  // drawing aspect and moniker flag, 16 bits each
+  Append32(record, 1);           // display aspect
   Append32(record, DWORD(compoundFile.size()));
   record.insert(record.end(), compoundFile.begin(), compoundFile.end());
   return record;
