@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/GObjectPtr.h"
+
 namespace {
 
 constexpr size_t kMaxCompObjSize = 4096;
@@ -61,16 +63,37 @@ std::string ClassNameFromCompObj(const std::vector<BYTE>& stream) {
 
 std::vector<BYTE> ReadCompObj(GsfInfile* storage) {
   std::vector<BYTE> bytes;
-  GsfInput* stream = gsf_infile_child_by_name(storage, "\001CompObj");
+  GObjectPtr<GsfInput> stream(gsf_infile_child_by_name(storage, "\001CompObj"));
   if (!stream) return bytes;
-  gsf_off_t size = gsf_input_size(stream);
+  gsf_off_t size = gsf_input_size(stream.get());
   if (size > 0 && size_t(size) <= kMaxCompObjSize) {
     bytes.resize(size_t(size));
-    if (!gsf_input_read(stream, size_t(size), bytes.data())) bytes.clear();
+    if (!gsf_input_read(stream.get(), size_t(size), bytes.data())) bytes.clear();
   }
-  g_object_unref(stream);
   return bytes;
 }
+
+// Damaged files are expected here: libgsf's complaints about them, in its own log domain and
+// in the default one, are not printed.
+class CQuietGsfLog {
+ public:
+  CQuietGsfLog() : m_ownId(Silence("libgsf:msole")), m_defaultId(Silence(nullptr)) {}
+  ~CQuietGsfLog() {
+    g_log_remove_handler("libgsf:msole", m_ownId);
+    g_log_remove_handler(nullptr, m_defaultId);
+  }
+  CQuietGsfLog(const CQuietGsfLog&) = delete;
+  CQuietGsfLog& operator=(const CQuietGsfLog&) = delete;
+
+ private:
+  static guint Silence(const char* domain) {
+    return g_log_set_handler(domain, GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL),
+                             [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
+  }
+
+  guint m_ownId;
+  guint m_defaultId;
+};
 
 }  // namespace
 
@@ -81,16 +104,10 @@ bool IsCompoundFile(const BYTE* data, size_t size) {
 
 std::string CompoundFileClassName(const BYTE* data, size_t size) {
   if (size < kCompoundFileHeaderSize || !IsCompoundFile(data, size)) return {};
-  GsfInput* input = gsf_input_memory_new(data, gsf_off_t(size), FALSE);
+  GObjectPtr<GsfInput> input(gsf_input_memory_new(data, gsf_off_t(size), FALSE));
   if (!input) return {};
-  GError* error = nullptr;
-  GsfInfile* storage = gsf_infile_msole_new(input, &error);
-  g_object_unref(input);
-  if (!storage) {
-    if (error) g_error_free(error);
-    return {};
-  }
-  std::string name = ClassNameFromCompObj(ReadCompObj(storage));
-  g_object_unref(storage);
-  return name;
+  CQuietGsfLog quiet;
+  CGError error;
+  GObjectPtr<GsfInfile> storage(gsf_infile_msole_new(input.get(), error.Out()));
+  return storage ? ClassNameFromCompObj(ReadCompObj(storage.get())) : std::string();
 }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <random>
+
 #include "platform/DC.h"
 #include "platform/OleClientItem.h"
 #include "platform/OleDocument.h"
@@ -152,6 +154,25 @@ TEST(OleClientItemTest, ForeignLabelFallsBackToUserTypeAndDataWithoutCompoundFil
   EXPECT_TRUE(unknown.IsForeign());
   EXPECT_TRUE(unknown.GetServerClassName().empty());
   EXPECT_EQ(Store(unknown), odd);
+}
+
+TEST(OleClientItemTest, DamagedCompoundFileStillLoadsAndIsWrittenBackUnchanged) {
+  const Bytes good = MakeForeignItemRecord(MakeCompoundFile("Orvik Document", "Orvik.Document"));
+  std::mt19937 random(20);
+  std::uniform_int_distribution<size_t> position(16, good.size() - 1);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (int round = 0; round < 300; ++round) {
+    Bytes damaged = good;
+    for (int n = 0; n <= round % 4; ++n) damaged[position(random)] = BYTE(round % 2 ? byte(random) : 0xFF);
+    COleClientItem item;
+    try {
+      Load(item, damaged);
+    } catch (const CArchiveException&) {
+      continue;
+    }
+    EXPECT_TRUE(item.IsForeign());
+    EXPECT_EQ(Store(item), damaged) << round;
+  }
 }
 
 TEST(OleClientItemTest, DrawsThePictureIntoTheRectangle) {

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "platform/GObjectPtr.h"
+
 namespace {
 
 void Append32(Bytes& bytes, DWORD value) {
@@ -35,19 +37,17 @@ Bytes CompObjStream(const std::string& userType, const std::string& progId) {
 }  // namespace
 
 Bytes MakeCompoundFile(const std::string& userType, const std::string& progId) {
-  GsfOutput* sink = gsf_output_memory_new();
-  GsfOutfile* storage = gsf_outfile_msole_new(sink);
-  GsfOutput* stream = gsf_outfile_new_child(storage, "\001CompObj", FALSE);
-  Bytes compObj = CompObjStream(userType, progId);
-  gsf_output_write(stream, compObj.size(), compObj.data());
-  gsf_output_close(stream);
-  g_object_unref(stream);
-  gsf_output_close(GSF_OUTPUT(storage));
-  g_object_unref(storage);
-  const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink));
-  Bytes bytes(data, data + gsf_output_size(sink));
-  g_object_unref(sink);
-  return bytes;
+  GObjectPtr<GsfOutput> sink(gsf_output_memory_new());
+  {
+    GObjectPtr<GsfOutfile> storage(gsf_outfile_msole_new(sink.get()));
+    GObjectPtr<GsfOutput> stream(gsf_outfile_new_child(storage.get(), "\001CompObj", FALSE));
+    Bytes compObj = CompObjStream(userType, progId);
+    gsf_output_write(stream.get(), compObj.size(), compObj.data());
+    gsf_output_close(stream.get());
+    gsf_output_close(GSF_OUTPUT(storage.get()));
+  }
+  const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
+  return Bytes(data, data + gsf_output_size(sink.get()));
 }
 
 Bytes MakeForeignItemRecord(const Bytes& compoundFile) {
