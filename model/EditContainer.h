@@ -70,3 +70,6 @@ class CEditContainer : public CEditNode, public CBlockMarginProperties, public C
   BOOL TakesPart(const CEditNode* pChild, const EDIT_LAYOUT_PARAM* pParam) const;
   CEditNode* LastTakingPart(const EDIT_LAYOUT_PARAM* pParam) const;
 };
+
+// The label of the numbered run that starts at the node, by its numbering style.
+void FormatRunNumber(const CEditNode& first, CStringW& text);

@@ -240,8 +240,6 @@ void CEditContainer::DrawBorderAfter(CDC* pDC, CCoordMapper* pMapper) {
   }
 }
 
-namespace {
-
 void FormatRunNumber(const CEditNode& first, CStringW& text) {
   switch (first.m_kasen.nNumberStyle) {
     case CKasenRenbanProperties::NumberBracketed: FormatParenNumber(first.m_nKasenNumber, text); break;
@@ -252,6 +250,8 @@ void FormatRunNumber(const CEditNode& first, CStringW& text) {
     default: FormatCircledNumber(first.m_nKasenNumber, text); break;
   }
 }
+
+namespace {
 
 // The numbering face, or the default font of the writing direction when it is not installed.
 LOGFONTA NumberLogFont(const CEditNode& first, const CCoordMapper* pMapper) {

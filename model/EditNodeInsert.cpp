@@ -20,10 +20,8 @@ std::unique_ptr<CEditChar> CreateCharacterOfClass(const char* pszClass) {
   return std::unique_ptr<CEditChar>(static_cast<CEditChar*>(object.release()));
 }
 
-// The class of typed text follows the container it enters. The kunten editor's kanbun
-// sentence takes whole kanbun blocks, which this layer cannot build.
+// The class of typed text follows the container it enters.
 std::unique_ptr<CEditChar> NewCharacterIn(const CQVXMLNode* pParent, const CStringW& text) {
-  if (pParent->m_nType == NTYPE_EDITKANSENTENCE) return nullptr;
   std::unique_ptr<CEditChar> node;
   if (pParent->m_nType & NT_MATH)
     node = CreateCharacterOfClass("CEditMathChar");
@@ -53,8 +51,15 @@ BOOL InsertRecorded(std::unique_ptr<CEditNode> node, CEditNode* pBefore, CUndoGr
   return TRUE;
 }
 
+// The kunten editor's kanbun sentence takes a whole kanbun block for each kanji.
+BOOL InsertKanbunBlock(CEditCaret* pCaret, const CStringW& text, CUndoGroup* pUndo) {
+  std::unique_ptr<CEditNode> block(CreateKanbunBlock(text, pCaret->m_lfNew));
+  return block && InsertRecorded(std::move(block), pCaret->m_pCaretNode, pUndo);
+}
+
 BOOL InsertCharacter(CEditCaret* pCaret, const CStringW& text, CUndoGroup* pUndo) {
   CEditNode* caret = pCaret->m_pCaretNode;
+  if (caret->GetParent()->m_nType == NTYPE_EDITKANSENTENCE) return InsertKanbunBlock(pCaret, text, pUndo);
   std::unique_ptr<CEditChar> node = NewCharacterIn(caret->GetParent(), text);
   if (!node) return FALSE;
   node->m_lf = pCaret->m_lfNew;
@@ -120,7 +125,6 @@ BOOL CEditNode::InsertText(CEditCaret* pCaret, const CStringW& text, CUndoGroup*
   try {
     pCaret->m_bKeepX = 0;
     CQVXMLNode* parent = caret->GetParent();
-    if (parent->m_nType == NTYPE_EDITKANSENTENCE) return FALSE;
     for (int i = 0; i < text.GetLength(); ++i) {
       // An empty kunten box takes one unit per call.
       if (parent->m_nType == NTYPE_EDITKUNTEN && parent->GetChildCount() > 1) continue;

@@ -34,6 +34,8 @@ const JUMP_TABLE& TableFor(KanbunMove move) {
   return kLeftJumps;
 }
 
+KanbunBlockFactory g_kanbunBlockFactory = nullptr;
+
 BOOL IsHyphenLayout(const CQVXMLNode* block) { return block->GetChildCount() == kHyphenParts; }
 
 int TargetPart(const CQVXMLNode* block, int part, KanbunMove move) {
@@ -66,4 +68,10 @@ CEditNode* GetKanbunJumpTarget(const CEditNode* pCaretNode, KanbunMove move) {
   const int target = TargetPart(block, block->IndexOfChild(box), move);
   auto* part = dynamic_cast<CEditNode*>(block->GetChildAt(target));
   return part ? part->GetFirstCaretDescendant() : nullptr;
+}
+
+void SetKanbunBlockFactory(KanbunBlockFactory factory) { g_kanbunBlockFactory = factory; }
+
+CEditNode* CreateKanbunBlock(const CStringW& text, const LOGFONTA& lf) {
+  return g_kanbunBlockFactory ? g_kanbunBlockFactory(text, lf) : nullptr;
 }

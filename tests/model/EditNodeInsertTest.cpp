@@ -4,7 +4,6 @@
 #include "model/EditChar.h"
 #include "model/EditContainer.h"
 #include "tests/support/EditSession.h"
-#include "tests/support/ElementStandIns.h"
 
 namespace {
 
@@ -14,7 +13,6 @@ constexpr DWORD kKanChar = 0x81001012;
 class EditInsertTest : public EditSessionTest {
  protected:
   void SetUp() override {
-    RegisterElementStandIns();
     m_sentence = Add(m_root.get(), NTYPE_EDITSENTENCE);
     m_caret.m_lfNew.lfHeight = -500;
   }
@@ -152,15 +150,6 @@ TEST_F(EditKuntenInsertTest, PastingIntoAnEmptyBoxAddsOnlyTheFirstUnit) {
   ASSERT_EQ(Box(1)->GetChildCount(), 2);
   EXPECT_EQ(TextOf(Box(1)->GetEditChildAt(0)), CStringW(u"あ"));
   ExpectUndoRestores(before);
-}
-
-TEST_F(EditKuntenInsertTest, TheKanbunSentenceRefusesPlainTyping) {
-  CEditNode* sentence = Add(m_root.get(), NTYPE_EDITKANSENTENCE);
-  CEditNode* end = Add(sentence, NTYPE_EDITKANCR);
-  m_caret.m_pCaretNode = end;
-  EXPECT_FALSE(end->InsertNode(&m_caret, u"之", m_undo.get()));
-  EXPECT_FALSE(end->InsertText(&m_caret, u"之", m_undo.get()));
-  EXPECT_EQ(sentence->GetChildCount(), 1);
 }
 
 TEST_F(EditInsertTest, EnterAtTheEndOfACentredParagraphLeavesBothLineEndsCentred) {
