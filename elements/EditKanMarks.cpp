@@ -18,12 +18,15 @@ BOOL GetMarkText(const CEditKunten* pBox, CStringW& out) {
   if (!pBox) return FALSE;
   out.Empty();
   BOOL bGaiji = FALSE;
-  for (int i = 0; i < pBox->GetChildCount(); ++i) {
-    const CEditNode* c = pBox->GetEditChildAt(i);
-    if (!c) continue;
-    if (c->m_nType & NT_LINEBREAK) break;
-    out += c->m_strText;
-    if (IsGaiji(*c)) bGaiji = TRUE;
+  try {
+    for (int i = 0; i < pBox->GetChildCount(); ++i) {
+      const CEditNode* c = pBox->GetEditChildAt(i);
+      if (!c) continue;
+      if (c->m_nType & NT_LINEBREAK) break;
+      out += c->m_strText;
+      if (IsGaiji(*c)) bGaiji = TRUE;
+    }
+  } catch (...) {
   }
   return bGaiji;
 }
