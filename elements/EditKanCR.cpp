@@ -10,10 +10,6 @@ CEditKanCR::CEditKanCR() : CEditKanChar(NTYPE_EDITKANCR) {}
 // The record of the plain line end: the paragraph block, then the character's record. A
 // stored block of another length is read as stored; at most the group's 16 bytes are kept.
 void CEditKanCR::Serialize(CArchive& ar) {
-  auto* group = static_cast<CBlockLineRelatedProperties*>(this);
-  if (ar.IsStoring())
-    WritePropertyBlock(ar, group, sizeof(CBlockLineRelatedProperties));
-  else
-    ReadPropertyBlock(ar, group, sizeof(CBlockLineRelatedProperties));
+  SerializePropertyBlock(ar, static_cast<CBlockLineRelatedProperties*>(this), sizeof(CBlockLineRelatedProperties));
   CEditChar::Serialize(ar);
 }

@@ -21,11 +21,7 @@ CEditCR::CEditCR(DWORD nType) : CEditChar(nType) {}
 CEditCR::~CEditCR() = default;
 
 void CEditCR::Serialize(CArchive& ar) {
-  auto* group = static_cast<CBlockLineRelatedProperties*>(this);
-  if (ar.IsStoring())
-    WritePropertyBlock(ar, group, sizeof(CBlockLineRelatedProperties));
-  else
-    ReadPropertyBlock(ar, group, sizeof(CBlockLineRelatedProperties));
+  SerializePropertyBlock(ar, static_cast<CBlockLineRelatedProperties*>(this), sizeof(CBlockLineRelatedProperties));
   CEditChar::Serialize(ar);
 }
 

@@ -25,6 +25,13 @@ void ReadPropertyBlock(CArchive& ar, void* group, size_t width) {
   }
 }
 
+void SerializePropertyBlock(CArchive& ar, void* group, size_t width) {
+  if (ar.IsStoring())
+    WritePropertyBlock(ar, group, width);
+  else
+    ReadPropertyBlock(ar, group, width);
+}
+
 void TerminateFaceName(char* face, size_t width) {
   if (width > 0 && !std::memchr(face, 0, width)) face[width - 1] = 0;
 }

@@ -9,5 +9,7 @@ void WritePropertyBlock(CArchive& ar, const void* group, size_t width);
 // Reads exactly the stored size, checked against the data left, and copies at most width bytes
 // into the group; a shorter block leaves the rest of the group as it was.
 void ReadPropertyBlock(CArchive& ar, void* group, size_t width);
+// Writes or reads the block by the archive's direction.
+void SerializePropertyBlock(CArchive& ar, void* group, size_t width);
 // A face field loaded from an archive always ends within its 32 bytes.
 void TerminateFaceName(char* face, size_t width);
