@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "elements/EditKimeiran.h"
@@ -42,6 +43,21 @@ class CEditPrint : public CEditContainer, public CQuestionSheet {
   // Pages 1 to kPageTableSize; every other page carries no name field and cannot get one.
   BOOL IsNameFieldPage(int nPage) const;
   void SetNameFieldPage(int nPage, int nValue);
+
+  // Part paths, question registration and the temporary-file lists. The flow lists one
+  // template call per question part or text box and one block per page break.
+  void SetPathName(const char* pszPath);
+  void AddExtractedFile(const char* pszPath);
+  // Removes the listed files that still exist; the list is kept.
+  void DeleteExtractedFiles();
+  void ClearPackFiles();
+  void AddPackFile(const char* pszPath);
+  void DeletePackFiles();
+  BOOL ReadPartPaths();
+  BOOL WritePartPaths();
+  CEditSentence* FindPartByIds(const CMondaiInfo* pInfo, int nKind);
+  BOOL ApplyQuestionInfos();
+  BOOL CollectQuestionInfos();
 
   CEditNode* NodeFromPoint(int x, int y, int* pAfter) override;
   void Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) override;
@@ -105,8 +121,9 @@ class CEditPrint : public CEditContainer, public CQuestionSheet {
   CEditKimeiran m_kimeiran;
   int m_nFieldSequence = 0;
   int m_nMondaiIdForm = 1;
-  std::vector<CStringW> m_arrExtractedFiles;
-  std::vector<CStringW> m_arrPackFiles;
+  // File names as the file system gives them.
+  std::vector<std::string> m_arrExtractedFiles;
+  std::vector<std::string> m_arrPackFiles;
 
  private:
   struct PAGE_ENTRY {
