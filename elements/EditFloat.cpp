@@ -1,6 +1,6 @@
 #include "elements/EditFloat.h"
 
-#include "model/EditCaret.h"
+#include "elements/CaretExitLeft.h"
 #include "model/FoFlowElements.h"
 #include "model/PropertyBlock.h"
 #include "model/XmlElementTable.h"
@@ -39,30 +39,5 @@ void CEditFloat::CopyToFoFloat(CQVXMLNode* pNode) const {
 }
 
 CEditNode* CEditFloat::MoveCaretLeft(CEditCaret* pCaret, BOOL bExtend) {
-  if (!pCaret || !pCaret->m_pCaretNode) return nullptr;
-  try {
-    CEditNode* start = pCaret->m_pCaretNode;
-    CEditNode* target = CEditNode::MoveCaretLeft(pCaret, bExtend);
-    if (!target) target = NearestVisibleBefore();
-    if (!target) return nullptr;
-    if (bExtend && !pCaret->m_pAnchor && target != start) pCaret->m_pAnchor = start;
-    pCaret->m_pCaretNode = target;
-    if (bExtend && pCaret->m_pAnchor && pCaret->m_pAnchor->GetParent() != target->GetParent())
-      pCaret->m_pAnchor = target;
-    return target;
-  } catch (...) {
-    return nullptr;
-  }
-}
-
-// Leaving the frame to the left: the nearest visible node before it, or the end of that
-// node when it is a container.
-CEditNode* CEditFloat::NearestVisibleBefore() const {
-  for (CQVXMLNode* s = GetPrevSibling(); s; s = s->GetPrevSibling()) {
-    auto* node = dynamic_cast<CEditNode*>(s);
-    if (!node || !node->IsVisible()) continue;
-    if (node->m_nType & NT_CONTAINER) return dynamic_cast<CEditNode*>(node->GetLastChild());
-    return node;
-  }
-  return nullptr;
+  return MoveCaretLeftOrLeave(*this, pCaret, bExtend);
 }

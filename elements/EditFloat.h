@@ -24,7 +24,4 @@ class CEditFloat : public CEditContainer {
 
   // The width slot travels with the XML and the archive; the height slot holds the side.
   CAreaDimensionProperties m_floatDim;
-
- private:
-  CEditNode* NearestVisibleBefore() const;
 };

@@ -40,6 +40,8 @@ constexpr DWORD NTYPE_EDITEDIT = 0x20001017;
 constexpr DWORD NTYPE_EDITEDITMATH = 0x2000101B;
 constexpr DWORD NTYPE_EDITDMONNO = 0x4000100A;
 constexpr DWORD NTYPE_EDITMONNO = 0x4000100B;
+constexpr DWORD NTYPE_EDITRUBY = 0x20001003;
+constexpr DWORD NTYPE_EDITMATHCYUKAI = 0x22401042;
 
 // A formula element, the formula object or an in-text answer inside a formula.
 constexpr bool IsFormulaContainer(DWORD type) { return (type & NT_MATH) && (type & NT_CONTAINER); }

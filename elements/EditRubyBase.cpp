@@ -1,0 +1,5 @@
+#include "elements/EditRubyBase.h"
+
+IMPLEMENT_SERIAL(CEditRubyBase, CEditContainer, 1)
+
+CEditRubyBase::CEditRubyBase() : CEditRubyPart(NTYPE_EDITRUBYBASE) {}
