@@ -1,9 +1,7 @@
 #include "math/EditMathContainer.h"
 
-#include "model/CoordMapper.h"
-#include "model/GdiCache.h"
+#include "model/SlotMarks.h"
 #include "platform/DC.h"
-#include "platform/StockObjects.h"
 
 IMPLEMENT_SERIAL(CEditMathContainer, CEditContainer, 1)
 
@@ -57,17 +55,4 @@ CEditNode* CEditMathContainer::ChildOrThrow(int index) const {
   return child;
 }
 
-void CEditMathContainer::DrawSlotMarks(CDC* pDC, CCoordMapper* pMapper) {
-  if (!pDC || pDC->IsPrinting()) return;
-  CGdiObject* oldPen = pDC->SelectStockObject(NULL_PEN);
-  CBrush* oldBrush = pDC->SelectObject(GetSolidBrush(RGB(0, 255, 0)));
-  for (int i = 0; i < GetChildCount(); ++i) {
-    CEditNode* child = GetEditChildAt(i);
-    if (!child || child->m_nType != NTYPE_EDITMATHCR || child->m_nInLine != 0) continue;
-    RECT rc = child->m_rcInk;
-    if (pMapper) pMapper->LPtoDPRect(&rc);
-    pDC->Rectangle(rc.left, rc.top, rc.right + 1, rc.bottom + 1);
-  }
-  if (oldBrush) pDC->SelectObject(oldBrush);
-  if (oldPen) pDC->SelectObject(oldPen);
-}
+void CEditMathContainer::DrawSlotMarks(CDC* pDC, CCoordMapper* pMapper) { DrawEmptySlotMarks(*this, pDC, pMapper); }

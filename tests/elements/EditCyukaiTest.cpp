@@ -102,28 +102,6 @@ TEST_F(EditCyukaiTest, ShowsOnlyItsFirstLine) {
   EXPECT_EQ(after, 0);
 }
 
-TEST_F(EditCyukaiTest, MarksEmptyFormulaSlotsGreenOnScreenOnly) {
-  auto* slot = new CEditCR;
-  slot->m_nType = NTYPE_EDITMATHCR;
-  slot->m_lf.lfHeight = -500;
-  answer->AppendChild(slot);
-  Layout(sentence, {});
-
-  auto greenBoxes = [&] {
-    const auto& calls = dc.Recorder().Calls();
-    return std::count_if(calls.begin(), calls.end(), [](const DC_CALL& c) {
-      return c.name == "Rectangle" && c.brushColor == COLORREF(0x00FF00) && c.penStyle == PS_NULL;
-    });
-  };
-  DrawOn(false);
-  EXPECT_EQ(greenBoxes(), 1);
-  DrawOn(true);
-  EXPECT_EQ(greenBoxes(), 0);
-  g_bShowCyukai = 0;
-  DrawOn(false);
-  EXPECT_EQ(greenBoxes(), 0);
-}
-
 TEST_F(EditCyukaiTest, TheCaretLeavesToTheNearestVisibleNodeBefore) {
   sentence.DeleteAllChildren();
   CEditNode root(NTYPE_EDITPRINT);
