@@ -2,6 +2,7 @@
 
 #include "elements/LineEdgeHits.h"
 #include "model/EditBox.h"
+#include "model/LineMetrics.h"
 #include "model/ShowCyukai.h"
 #include "model/SlotMarks.h"
 
@@ -33,13 +34,7 @@ BOOL TakeFirstLineExtent(CEditContainer& answer) {
 
 void PlaceChild(CEditNode& child, const EDIT_LINE_INFO& line, const EDIT_LAYOUT_PARAM& param, int x, int top,
                 int nInLine, int bVertical) {
-  EDIT_LAYOUT_PARAM p{};
-  p.nX = x;
-  p.nY = top;
-  p.nLineAscent = line.props.m_nAscent;
-  p.nLineHalf = line.props.m_nCenter;
-  p.nLineSpacing = param.nLineSpacing;
-  p.nLetterSpacing = param.nLetterSpacing;
+  EDIT_LAYOUT_PARAM p = LineChildParam(line, param, x, top);
   child.Arrange(&p, bVertical);
   child.m_rcHit = RECT{x, top, x + child.m_nWidth, top + line.props.m_nHeight};
   child.m_nLine = 0;

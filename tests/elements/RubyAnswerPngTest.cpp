@@ -10,13 +10,9 @@
 #include "elements/EditRubyBase.h"
 #include "elements/EditRubyText.h"
 #include "elements/Units.h"
-#include "model/CoordMapper.h"
 #include "model/EditCR.h"
-#include "model/GdiCache.h"
-#include "model/LayoutDC.h"
 #include "model/ShowCyukai.h"
-#include "platform/DC.h"
-#include "platform/PainterBackend.h"
+#include "tests/elements/SheetPages.h"
 
 namespace {
 
@@ -79,50 +75,22 @@ QImage InkedPart(const QImage& image) {
   return ink.isEmpty() ? image : image.copy(ink.adjusted(-20, -20, 20, 20));
 }
 
-class RubyAnswerPngTest : public ::testing::TestWithParam<int> {
+class RubyAnswerPngTest : public SheetPngTest {
  protected:
-  void SetUp() override { saved = g_bVerticalWriting; }
   void TearDown() override {
-    g_bVerticalWriting = saved;
+    SheetPngTest::TearDown();
     g_bShowCyukai = 1;
   }
-  int saved = 0;
 };
 
 // Page 1 with the answers shown and hidden.
 TEST_P(RubyAnswerPngTest, DrawsRubyAndAnswersForAPersonToLookAt) {
-  const int vertical = GetParam();
-  g_bVerticalWriting = vertical;
-  CEditPrint sheet;
-  if (vertical) {
-    const SIZE turned{29700, 21000};
-    sheet.SetPageSize(&turned);
-  }
-  BuildSheet(sheet);
-  CLayoutDC measureDC;
-  CCoordMapper mapper;
-  mapper.m_bVertical = vertical;
-  sheet.Measure(&measureDC, &mapper, nullptr);
-  EDIT_LAYOUT_PARAM arrange{};
-  sheet.Arrange(&arrange, vertical);
-
-  mapper.SetResolution(kDotsPerInch, kDotsPerInch, 100);
-  SIZE page{};
-  sheet.GetPageSize(&page);
-  const SIZE paper = vertical ? SIZE{page.cy, page.cx} : page;
-  if (vertical) mapper.m_nOriginY = page.cy;
+  BuildSheet(*m_sheet);
+  LayOutSheet(*m_sheet, Vertical());
   for (int shown : {1, 0}) {
     g_bShowCyukai = shown;
-    QImage image(paper.cx * kDotsPerInch / 2540, paper.cy * kDotsPerInch / 2540, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    CDC dc(MakeImageBackend(&image));
-    EDIT_LAYOUT_PARAM print{};
-    print.nPage = 1;
-    sheet.ArrangePage(&print, vertical);
-    sheet.DrawPage(&dc, &mapper, &print);
-    const std::string name = std::string(QR_BUILD_DIR "/ruby-answers-") + (vertical ? "vertical" : "horizontal") +
-                             (shown ? "-shown" : "-hidden") + ".png";
-    EXPECT_TRUE(InkedPart(image).save(QString::fromStdString(name)));
+    const std::string name = QR_BUILD_DIR "/ruby-answers-" + Direction() + (shown ? "-shown" : "-hidden") + ".png";
+    EXPECT_TRUE(InkedPart(DrawPageImage(*m_sheet, Vertical(), 1, kDotsPerInch)).save(QString::fromStdString(name)));
   }
 }
 

@@ -25,25 +25,29 @@ inline void LayOutSheet(CEditPrint& sheet, int vertical) {
   sheet.Arrange(&arrange, vertical);
 }
 
-// Page nPage of a laid-out sheet at 150 dots per inch.
-inline bool SavePagePng(CEditPrint& sheet, int vertical, int nPage, const std::string& path) {
-  constexpr int kDotsPerInch = 150;
+// Page nPage of a laid-out sheet, drawn as it prints.
+inline QImage DrawPageImage(CEditPrint& sheet, int vertical, int nPage, int nDotsPerInch = 150) {
   CCoordMapper mapper;
   mapper.m_bVertical = vertical;
-  mapper.SetResolution(kDotsPerInch, kDotsPerInch, 100);
+  mapper.SetResolution(nDotsPerInch, nDotsPerInch, 100);
   SIZE page{};
   sheet.GetPageSize(&page);
   // Vertical sheets keep their layout turned: the long side runs across the layout.
   const SIZE paper = vertical ? SIZE{page.cy, page.cx} : page;
   if (vertical) mapper.m_nOriginY = page.cy;
-  QImage image(paper.cx * kDotsPerInch / 2540, paper.cy * kDotsPerInch / 2540, QImage::Format_RGB32);
+  QImage image(paper.cx * nDotsPerInch / 2540, paper.cy * nDotsPerInch / 2540, QImage::Format_RGB32);
   image.fill(Qt::white);
   CDC dc(MakeImageBackend(&image));
   EDIT_LAYOUT_PARAM print{};
   print.nPage = nPage;
   sheet.ArrangePage(&print, vertical);
   sheet.DrawPage(&dc, &mapper, &print);
-  return image.save(QString::fromStdString(path));
+  return image;
+}
+
+// Page nPage of a laid-out sheet at 150 dots per inch.
+inline bool SavePagePng(CEditPrint& sheet, int vertical, int nPage, const std::string& path) {
+  return DrawPageImage(sheet, vertical, nPage).save(QString::fromStdString(path));
 }
 
 // Runs in both writing directions (the parameter is the vertical flag); the sheet is made in
