@@ -42,6 +42,9 @@ constexpr DWORD NTYPE_EDITDMONNO = 0x4000100A;
 constexpr DWORD NTYPE_EDITMONNO = 0x4000100B;
 constexpr DWORD NTYPE_EDITRUBY = 0x20001003;
 constexpr DWORD NTYPE_EDITMATHCYUKAI = 0x22401042;
+constexpr DWORD NTYPE_EDITGRAPHIC = 0x00001004;
+constexpr DWORD NTYPE_EDITHAITEN = 0x0000100F;
+constexpr DWORD NTYPE_EDITKASEN = 0x2000101A;
 
 // A formula element, the formula object or an in-text answer inside a formula.
 constexpr bool IsFormulaContainer(DWORD type) { return (type & NT_MATH) && (type & NT_CONTAINER); }

@@ -112,3 +112,94 @@ QImage DibToImage(const void* header, size_t headerBlockSize, const void* bits, 
   }
   return image;
 }
+
+namespace {
+
+constexpr size_t kMaxDibBytes = size_t(1) << 31;
+
+QRgb OnWhite(QRgb c) {
+  const int a = qAlpha(c);
+  auto blend = [a](int v) { return (v * a + 255 * (255 - a) + 127) / 255; };
+  return qRgb(blend(qRed(c)), blend(qGreen(c)), blend(qBlue(c)));
+}
+
+QImage FlattenOnWhite(const QImage& image) {
+  QImage rgb = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < rgb.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(rgb.scanLine(y));
+    for (int x = 0; x < rgb.width(); ++x) line[x] = OnWhite(line[x]);
+  }
+  return rgb;
+}
+
+// The colour table and the image whose pixels the DIB takes: indexes for 1 and 8 bits,
+// 0xAARRGGBB pixels for 24.
+QImage DibSource(const QImage& image, int bits, QList<QRgb>* table) {
+  if (bits == 24) return FlattenOnWhite(image);
+  if (image.format() == QImage::Format_Grayscale8) {
+    for (int i = 0; i < 256; ++i) table->append(qRgb(i, i, i));
+    return image.convertToFormat(QImage::Format_Indexed8, *table);
+  }
+  QImage indexed = bits == 1 ? image.convertToFormat(QImage::Format_Mono) : image;
+  for (QRgb c : indexed.colorTable()) table->append(OnWhite(c));
+  return indexed;
+}
+
+void WriteRow(BYTE* out, const QImage& source, int y, int bits) {
+  const uchar* line = source.constScanLine(y);
+  if (bits == 24) {
+    const auto* pixels = reinterpret_cast<const QRgb*>(line);
+    for (int x = 0; x < source.width(); ++x) {
+      out[x * 3] = BYTE(qBlue(pixels[x]));
+      out[x * 3 + 1] = BYTE(qGreen(pixels[x]));
+      out[x * 3 + 2] = BYTE(qRed(pixels[x]));
+    }
+  } else {
+    std::memcpy(out, line, (size_t(source.width()) * size_t(bits) + 7) / 8);
+  }
+}
+
+}  // namespace
+
+int DibBitCountOf(const QImage& image) {
+  // An indexed image without a colour table has nothing to index.
+  switch (image.format()) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB: return image.colorCount() > 0 ? 1 : 24;
+    case QImage::Format_Indexed8: return image.colorCount() > 0 ? 8 : 24;
+    case QImage::Format_Grayscale8: return 8;
+    default: return 24;
+  }
+}
+
+std::vector<BYTE> ImageToDib(const QImage& image) {
+  if (image.isNull()) return {};
+  const int bits = DibBitCountOf(image);
+  QList<QRgb> table;
+  const QImage source = DibSource(image, bits, &table);
+  if (source.isNull()) return {};
+  const size_t stride = ((size_t(source.width()) * size_t(bits) + 31) / 32) * 4;
+  const size_t offset = sizeof(BITMAPINFOHEADER) + size_t(table.size()) * sizeof(RGBQUAD);
+  const size_t bitsSize = stride * size_t(source.height());
+  if (bitsSize > kMaxDibBytes) return {};
+  std::vector<BYTE> dib(offset + bitsSize, 0);
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = source.width();
+  header.biHeight = source.height();
+  header.biPlanes = 1;
+  header.biBitCount = WORD(bits);
+  header.biCompression = BI_RGB;
+  header.biSizeImage = DWORD(bitsSize);
+  header.biXPelsPerMeter = image.dotsPerMeterX();
+  header.biYPelsPerMeter = image.dotsPerMeterY();
+  header.biClrUsed = DWORD(table.size());
+  std::memcpy(dib.data(), &header, sizeof header);
+  for (qsizetype i = 0; i < table.size(); ++i) {
+    const RGBQUAD entry{BYTE(qBlue(table[i])), BYTE(qGreen(table[i])), BYTE(qRed(table[i])), 0};
+    std::memcpy(dib.data() + sizeof header + size_t(i) * sizeof entry, &entry, sizeof entry);
+  }
+  for (int y = 0; y < source.height(); ++y)
+    WriteRow(dib.data() + offset + size_t(source.height() - 1 - y) * stride, source, y, bits);
+  return dib;
+}

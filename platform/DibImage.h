@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include <cstddef>
+#include <vector>
 
 #include "platform/DibTypes.h"
 
@@ -28,3 +29,10 @@ bool ReadDibLayout(const void* header, size_t size, DIB_LAYOUT* layout);
 // The image of a DIB whose header, colour table and bits are at header (packed) or at header
 // and bits (separate); null for compressed or malformed bitmaps. bitsSize bounds the bits.
 QImage DibToImage(const void* header, size_t headerBlockSize, const void* bits, size_t bitsSize);
+
+// The bit count of the DIB that ImageToDib makes: 1 for two-colour images, 8 for indexed and
+// grey ones, else 24.
+int DibBitCountOf(const QImage& image);
+// A packed DIB (40-byte header, colour table, bottom-up rows) of the image, transparent parts
+// put on white; empty for a null image or one too large for a block.
+std::vector<BYTE> ImageToDib(const QImage& image);
