@@ -123,19 +123,10 @@ QRgb OnWhite(QRgb c) {
   return qRgb(blend(qRed(c)), blend(qGreen(c)), blend(qBlue(c)));
 }
 
-QImage FlattenOnWhite(const QImage& image) {
-  QImage rgb = image.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < rgb.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(rgb.scanLine(y));
-    for (int x = 0; x < rgb.width(); ++x) line[x] = OnWhite(line[x]);
-  }
-  return rgb;
-}
-
 // The colour table and the image whose pixels the DIB takes: indexes for 1 and 8 bits,
 // 0xAARRGGBB pixels for 24.
 QImage DibSource(const QImage& image, int bits, QList<QRgb>* table) {
-  if (bits == 24) return FlattenOnWhite(image);
+  if (bits == 24) return ImageOnWhite(image);
   if (image.format() == QImage::Format_Grayscale8) {
     for (int i = 0; i < 256; ++i) table->append(qRgb(i, i, i));
     return image.convertToFormat(QImage::Format_Indexed8, *table);
@@ -160,6 +151,18 @@ void WriteRow(BYTE* out, const QImage& source, int y, int bits) {
 }
 
 }  // namespace
+
+QImage ImageOnWhite(const QImage& image) {
+  QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  if (!image.hasAlphaChannel()) return rgb;
+  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < rgb.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    auto* to = reinterpret_cast<QRgb*>(rgb.scanLine(y));
+    for (int x = 0; x < rgb.width(); ++x) to[x] = OnWhite(from[x]);
+  }
+  return rgb;
+}
 
 int DibBitCountOf(const QImage& image) {
   // An indexed image without a colour table has nothing to index.

@@ -30,6 +30,8 @@ bool ReadDibLayout(const void* header, size_t size, DIB_LAYOUT* layout);
 // and bits (separate); null for compressed or malformed bitmaps. bitsSize bounds the bits.
 QImage DibToImage(const void* header, size_t headerBlockSize, const void* bits, size_t bitsSize);
 
+// The image in opaque colours, its transparent parts put on white.
+QImage ImageOnWhite(const QImage& image);
 // The bit count of the DIB that ImageToDib makes: 1 for two-colour images, 8 for indexed and
 // grey ones, else 24.
 int DibBitCountOf(const QImage& image);

@@ -110,6 +110,8 @@ BOOL CImageBitmap::LoadFile(const char* path, IMAGE_FILE_INFO* info) {
     return FALSE;
   }
   LONG code = CodeOfReader(name, bytes);
+  // The GIF reader paints frames in true colour; a GIF never holds more than 256 colours.
+  if (code == IMAGE_FORMAT_GIF) m_image = Indexed(ImageOnWhite(m_image), 8);
   if (code != 0) m_fileBytes.assign(bytes.begin(), bytes.end());
   else code = IMAGE_FORMAT_PNG;
   if (info) {

@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/DibImage.h"
+#include "platform/ImageBitmap.h"
+
+namespace {
+
+// 40 x 20, a different colour at every pixel: more than 256 colours.
+QImage TrueColour() {
+  QImage image(40, 20, QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb(x * 6, y * 12, (x + y) * 4));
+  return image;
+}
+
+// Four colours in blocks of 16, so that lossy formats keep them nearly.
+QImage FourColours() {
+  QImage image(64, 32, QImage::Format_RGB32);
+  const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 160, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, colours[(x / 16 + y / 16) % 4]);
+  return image;
+}
+
+int MaxDifference(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return 256;
+  int worst = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                        std::abs(qBlue(p) - qBlue(q))});
+    }
+  return worst;
+}
+
+QImage FromDib(const std::vector<BYTE>& dib) {
+  DIB_LAYOUT layout;
+  if (!ReadDibLayout(dib.data(), dib.size(), &layout)) return QImage();
+  return DibToImage(dib.data(), dib.size(), dib.data() + layout.OffsetOfBits(), dib.size() - layout.OffsetOfBits());
+}
+
+class ImageBitmapTest : public ::testing::Test {
+ protected:
+  std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
+  std::string Write(const QImage& image, const char* name, const char* format) {
+    const std::string path = Path(name);
+    EXPECT_TRUE(image.save(QString::fromStdString(path), format, 100));
+    return path;
+  }
+  std::string WriteBytes(const char* name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return Path(name);
+  }
+  QImage Read(const std::string& path) { return QImage(QString::fromStdString(path)); }
+
+  QTemporaryDir dir;
+};
+
+struct READ_CASE {
+  const char* format;
+  LONG code;
+};
+
+class ImageReadTest : public ImageBitmapTest, public ::testing::WithParamInterface<READ_CASE> {};
+
+TEST_P(ImageReadTest, ReadsTheFormatByContentWithItsCode) {
+  const READ_CASE& c = GetParam();
+  const std::string path = Write(TrueColour(), "picture.dat", c.format);
+  CImageBitmap bitmap;
+  IMAGE_FILE_INFO info;
+  ASSERT_TRUE(bitmap.LoadFile(path.c_str(), &info));
+  EXPECT_EQ(info.nFormat, c.code);
+  EXPECT_EQ(info.nWidth, 40);
+  EXPECT_EQ(info.nHeight, 20);
+  EXPECT_EQ(info.nFileSize, QFile(QString::fromStdString(path)).size());
+  EXPECT_LE(MaxDifference(bitmap.Image(), TrueColour()), 8);
+  EXPECT_FALSE(bitmap.FileBytes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ImageReadTest,
+                         ::testing::Values(READ_CASE{"png", IMAGE_FORMAT_PNG}, READ_CASE{"jpeg", IMAGE_FORMAT_JPEG},
+                                           READ_CASE{"bmp", IMAGE_FORMAT_BMP}, READ_CASE{"tiff", IMAGE_FORMAT_TIFF},
+                                           READ_CASE{"ico", IMAGE_FORMAT_ICO}));
+
+TEST_F(ImageBitmapTest, ReadsAGifAsEightBitsWithItsCode) {
+  CImageBitmap bitmap;
+  IMAGE_FILE_INFO info;
+  ASSERT_TRUE(bitmap.LoadFile(QR_TEST_DATA_DIR "/four-colours.gif", &info));
+  EXPECT_EQ(info.nFormat, IMAGE_FORMAT_GIF);
+  EXPECT_EQ(info.nBitsPerPixel, 8);
+  EXPECT_EQ(bitmap.Image().pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(bitmap.Image().pixel(2, 0), qRgb(0, 160, 0));
+}
+
+// A format without a code of the library's reads as a PNG picture, without its own bytes.
+TEST_F(ImageBitmapTest, AFormatWithoutACodeReadsAsPng) {
+  const std::string path = Write(FourColours(), "picture.ppm", "ppm");
+  CImageBitmap bitmap;
+  IMAGE_FILE_INFO info;
+  ASSERT_TRUE(bitmap.LoadFile(path.c_str(), &info));
+  EXPECT_EQ(info.nFormat, IMAGE_FORMAT_PNG);
+  EXPECT_TRUE(bitmap.FileBytes().empty());
+}
+
+// Metafiles, PICT, Photo CD, FlashPix, CMP and animated cursors have no reader here.
+TEST_F(ImageBitmapTest, UnreadableFilesAnswerFalseWithAClearedRecord) {
+  const QByteArray placeable("\xD7\xCD\xC6\x9A\x00\x00\x00\x00\x00\x00\x10\x00\x10\x00", 14);
+  const QByteArray riff("RIFF\x10\x00\x00\x00" "ACONanih", 16);
+  const std::vector<std::string> paths = {WriteBytes("a.wmf", placeable), WriteBytes("b.ani", riff),
+                                          WriteBytes("c.png", QByteArray("\x89PNG\r\n\x1a\n broken", 16)),
+                                          WriteBytes("d.emf", QByteArray()), Path("missing.png")};
+  for (const std::string& path : paths) {
+    CImageBitmap bitmap;
+    IMAGE_FILE_INFO info;
+    std::memset(&info, 0x5A, sizeof info);
+    EXPECT_FALSE(bitmap.LoadFile(path.c_str(), &info)) << path;
+    EXPECT_TRUE(bitmap.IsNull());
+    EXPECT_EQ(info.nFormat, 0);
+    EXPECT_EQ(info.nBitsPerPixel, 0);
+  }
+}
+
+TEST_F(ImageBitmapTest, WritersExistForPngJpegBmpTiffButNotGif) {
+  for (LONG code : std::vector<LONG>{IMAGE_FORMAT_PNG, IMAGE_FORMAT_JPEG, 11, IMAGE_FORMAT_BMP, 84, IMAGE_FORMAT_TIFF, 138})
+    EXPECT_TRUE(CImageBitmap::CanWrite(code)) << code;
+  for (LONG code : std::vector<LONG>{IMAGE_FORMAT_GIF, 15, 116, 0, 999})
+    EXPECT_FALSE(CImageBitmap::CanWrite(code)) << code;
+}
+
+TEST_F(ImageBitmapTest, QualityFactorTwoIsNinetyFive) {
+  EXPECT_EQ(ImageQualityFor(2), 95);
+  EXPECT_EQ(ImageQualityFor(255), 5);
+  EXPECT_GT(ImageQualityFor(50), ImageQualityFor(100));
+}
+
+struct SAVE_CASE {
+  LONG code;
+  const char* qtFormat;
+  int tolerance;
+};
+
+class ImageSaveTest : public ImageBitmapTest, public ::testing::WithParamInterface<SAVE_CASE> {};
+
+TEST_P(ImageSaveTest, SavedPixelsReadBack) {
+  const SAVE_CASE& c = GetParam();
+  CImageBitmap bitmap;
+  std::vector<BYTE> dib = ImageToDib(TrueColour());
+  HGLOBAL block = GlobalAlloc(GHND, dib.size());
+  block->m_bytes = dib;
+  ASSERT_TRUE(bitmap.CreateFromDib(block));
+  GlobalFree(block);
+  const std::string path = Path("saved");
+  ASSERT_TRUE(bitmap.SaveFile(path.c_str(), c.code, 24, 2));
+  QImageReader reader(QString::fromStdString(path));
+  EXPECT_EQ(reader.format(), QByteArray(c.qtFormat));
+  EXPECT_LE(MaxDifference(reader.read(), TrueColour()), c.tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ImageSaveTest,
+                         ::testing::Values(SAVE_CASE{IMAGE_FORMAT_PNG, "png", 0}, SAVE_CASE{IMAGE_FORMAT_BMP, "bmp", 0},
+                                           SAVE_CASE{IMAGE_FORMAT_TIFF, "tiff", 0},
+                                           SAVE_CASE{IMAGE_FORMAT_JPEG, "jpeg", 40}));
+
+// Eight bits keep every colour of a picture that has no more than 256.
+TEST_F(ImageBitmapTest, EightBitsAreLosslessForFewColours) {
+  const std::string source = Write(FourColours(), "four.png", "png");
+  CImageBitmap bitmap;
+  ASSERT_TRUE(bitmap.LoadFile(source.c_str(), nullptr));
+  EXPECT_TRUE(bitmap.HasAtMostColors(4));
+  EXPECT_FALSE(bitmap.HasAtMostColors(3));
+  for (LONG code : {IMAGE_FORMAT_PNG, IMAGE_FORMAT_BMP, IMAGE_FORMAT_TIFF}) {
+    const std::string path = Path("eight");
+    ASSERT_TRUE(bitmap.SaveFile(path.c_str(), code, 8, 2));
+    const QImage back = Read(path);
+    EXPECT_EQ(back.format(), QImage::Format_Indexed8) << code;
+    EXPECT_EQ(MaxDifference(back, FourColours()), 0) << code;
+  }
+}
+
+TEST_F(ImageBitmapTest, AnEightBitJpegIsGrey) {
+  QImage grey = TrueColour().convertToFormat(QImage::Format_Grayscale8);
+  const std::string source = Write(grey, "grey.jpg", "jpeg");
+  CImageBitmap bitmap;
+  IMAGE_FILE_INFO info;
+  ASSERT_TRUE(bitmap.LoadFile(source.c_str(), &info));
+  EXPECT_EQ(info.nBitsPerPixel, 8);
+  const std::string path = Path("again.jpg");
+  ASSERT_TRUE(bitmap.SaveFile(path.c_str(), IMAGE_FORMAT_JPEG, 8, 2));
+  EXPECT_EQ(Read(path).format(), QImage::Format_Grayscale8);
+}
+
+struct DIB_CASE {
+  QImage::Format format;
+  int bits;
+};
+
+class DibFormTest : public ::testing::TestWithParam<DIB_CASE> {};
+
+TEST_P(DibFormTest, ImageToDibAndBackKeepsThePixels) {
+  const DIB_CASE& c = GetParam();
+  QImage image = FourColours();
+  if (c.format == QImage::Format_Mono) {
+    image = QImage(13, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+      for (int x = 0; x < 13; ++x) image.setPixel(x, y, (x + y) % 3 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+  }
+  const QImage source = image.convertToFormat(c.format);
+  const std::vector<BYTE> dib = ImageToDib(source);
+  DIB_LAYOUT layout;
+  ASSERT_TRUE(ReadDibLayout(dib.data(), dib.size(), &layout));
+  EXPECT_EQ(layout.bitCount, c.bits);
+  EXPECT_GT(layout.height, 0);
+  EXPECT_EQ(layout.OffsetOfBits() + layout.bitsSize, dib.size());
+  EXPECT_EQ(DibBitCountOf(source), c.bits);
+  EXPECT_EQ(MaxDifference(FromDib(dib), source.convertToFormat(QImage::Format_RGB32)), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, DibFormTest,
+                         ::testing::Values(DIB_CASE{QImage::Format_Mono, 1}, DIB_CASE{QImage::Format_Indexed8, 8},
+                                           DIB_CASE{QImage::Format_Grayscale8, 8}, DIB_CASE{QImage::Format_RGB32, 24},
+                                           DIB_CASE{QImage::Format_RGB888, 24}));
+
+TEST(DibFormTest, TransparentPartsGoOnWhite) {
+  QImage image(2, 1, QImage::Format_ARGB32);
+  image.setPixel(0, 0, qRgba(0, 0, 0, 0));
+  image.setPixel(1, 0, qRgba(255, 0, 0, 255));
+  const QImage back = FromDib(ImageToDib(image));
+  EXPECT_EQ(back.pixel(0, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(back.pixel(1, 0), qRgb(255, 0, 0));
+}
+
+TEST(ImageBitmapDibTest, MalformedBlocksAreRefused) {
+  std::vector<BYTE> dib = ImageToDib(FourColours());
+  CImageBitmap bitmap;
+  std::vector<std::vector<BYTE>> bad = {dib, dib, dib, {}};
+  bad[0].resize(dib.size() - 1);   // bits cut short
+  bad[1][14] = 7;                  // seven bits per pixel
+  bad[2][16] = BYTE(BI_RLE8);      // compressed
+  for (const auto& bytes : bad) {
+    HGLOBAL block = GlobalAlloc(GHND, bytes.size());
+    block->m_bytes = bytes;
+    EXPECT_FALSE(bitmap.CreateFromDib(block));
+    EXPECT_TRUE(bitmap.IsNull());
+    GlobalFree(block);
+  }
+  EXPECT_FALSE(bitmap.CreateFromDib(nullptr));
+  EXPECT_EQ(bitmap.CreateDib(), nullptr);
+}
+
+}  // namespace
