@@ -4,6 +4,9 @@
 
 #include "elements/EditCell.h"
 #include "elements/EditFloat.h"
+#include "elements/EditGraphic.h"
+#include "elements/EditHaiten.h"
+#include "elements/EditKasen.h"
 #include "elements/EditKaiPage.h"
 #include "elements/EditKimeiran.h"
 #include "elements/EditObject.h"
@@ -39,6 +42,14 @@ std::unique_ptr<CQVXMLNode> SampleList() {
   sentence->AppendChild(object);
   sentence->AppendChild(new CEditObject);
   AddText(*sentence, u"ab");
+  sentence->AppendChild(new CEditHaiten);
+  auto* kasen = new CEditKasen;
+  AddText(*kasen, u"答");
+  sentence->AppendChild(kasen);
+  auto* picture = new CEditGraphic;
+  CCoordMapper mapper;
+  picture->LoadFile(QR_TEST_DATA_DIR "/four-colours.gif", &mapper);
+  sentence->AppendChild(picture);
   list->AppendChild(sentence);
   auto* pageBreak = new CEditKaiPage;
   pageBreak->Init();
