@@ -16,16 +16,9 @@
 #include "platform/Palette.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/RecordingBackend.h"
+#include "tests/support/TestImages.h"
 
 namespace {
-
-// More than 256 colours in smooth gradients, so that JPEG keeps them closely.
-QImage TrueColour(int width = 40, int height = 20) {
-  QImage image(width, height, QImage::Format_RGB32);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 6 % 256, y * 12 % 256, (x + y) * 4 % 256));
-  return image;
-}
 
 // Exactly 256 colours, held in true colour.
 QImage TwoHundredFiftySixColours() {
@@ -33,18 +26,6 @@ QImage TwoHundredFiftySixColours() {
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x) image.setPixel(x, y, qRgb(x * 16, y * 16, 128));
   return image;
-}
-
-int MaxDifference(const QImage& a, const QImage& b) {
-  if (a.size() != b.size()) return 256;
-  int worst = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                        std::abs(qBlue(p) - qBlue(q))});
-    }
-  return worst;
 }
 
 QImage PixelsOf(const CEditGraphic& graphic) {
@@ -109,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EXTENSION_CASE{4, "img"}, EXTENSION_CASE{999, "img"}));
 
 TEST_F(EditGraphicTest, APictureTakesItsSizeThroughTheMapperAndStandsOnItsHalfHeight) {
-  const std::string path = Write(TrueColour(300, 150), "wide.png", "png");
+  const std::string path = Write(GradientImage(300, 150), "wide.png", "png");
   for (int vertical : {0, 1}) {
     CEditGraphic graphic;
     mapper.m_bVertical = vertical;
@@ -133,7 +114,7 @@ TEST_F(EditGraphicTest, APictureTakesItsSizeThroughTheMapperAndStandsOnItsHalfHe
 
 TEST_F(EditGraphicTest, DrawsTheWholePictureIntoItsMappedRectangle) {
   CEditGraphic graphic;
-  Load(graphic, Write(TrueColour(300, 150), "wide.png", "png"));
+  Load(graphic, Write(GradientImage(300, 150), "wide.png", "png"));
   EDIT_LAYOUT_PARAM arrange{};
   arrange.nX = 1000;
   arrange.nY = 2000;
@@ -161,7 +142,7 @@ TEST_F(EditGraphicTest, AnUnreadableFileLeavesNoPictureAndDrawsNothing) {
   metafile.close();
   for (const std::string& path : {Path("figure.wmf"), Path("missing.png")}) {
     CEditGraphic graphic;
-    Load(graphic, Write(TrueColour(), "earlier.png", "png"));
+    Load(graphic, Write(GradientImage(), "earlier.png", "png"));
     graphic.m_nWidth = graphic.m_nHeight = 0;
     EXPECT_FALSE(graphic.LoadFile(path, &mapper));
     EXPECT_EQ(graphic.m_hDib, nullptr);
@@ -215,7 +196,7 @@ TEST_F(EditGraphicTest, ArchiveRecordHoldsPathSizeFileInfoAndDibWithoutThePalett
 // The archive holds the path in the ANSI code page, as the class library's strings are.
 TEST_F(EditGraphicTest, APathTravelsInTheAnsiCodePage) {
   CEditGraphic graphic;
-  const std::string path = Write(TrueColour(), "問題01.png", "png");
+  const std::string path = Write(GradientImage(), "問題01.png", "png");
   Load(graphic, path);
   const Bytes bytes = Stored(graphic);
   const std::string text = WideToAnsi(QString::fromStdString(path).toStdU16String());
@@ -270,8 +251,8 @@ TEST_F(EditGraphicTest, ADamagedDibFailsTheLoad) {
 
 // An unchanged picture goes back as the bytes it came from, in its own format.
 TEST_F(EditGraphicTest, AnUnchangedPictureIsWrittenBackAsItsFile) {
-  const std::string sources[] = {Write(TrueColour(), "a.png", "png"), Write(TrueColour(), "a.jpg", "jpeg"),
-                                 Write(TrueColour(), "a.bmp", "bmp"), Write(TrueColour(), "a.tif", "tiff"), Gif()};
+  const std::string sources[] = {Write(GradientImage(), "a.png", "png"), Write(GradientImage(), "a.jpg", "jpeg"),
+                                 Write(GradientImage(), "a.bmp", "bmp"), Write(GradientImage(), "a.tif", "tiff"), Gif()};
   const char* extensions[] = {"png", "jpg", "bmp", "tif", "gif"};
   for (int i = 0; i < 5; ++i) {
     CEditGraphic graphic;
@@ -297,7 +278,7 @@ class EditGraphicReencodeTest : public EditGraphicTest, public ::testing::WithPa
 TEST_P(EditGraphicReencodeTest, SavedAndReloadedPixelsMatch) {
   const REENCODE_CASE& c = GetParam();
   CEditGraphic graphic;
-  Load(graphic, Write(TrueColour(), "source", c.qtFormat));
+  Load(graphic, Write(GradientImage(), "source", c.qtFormat));
   std::unique_ptr<CEditGraphic> pasted = Pasted(graphic);
   std::string ext;
   pasted->GetFileExtension(ext);
@@ -308,7 +289,7 @@ TEST_P(EditGraphicReencodeTest, SavedAndReloadedPixelsMatch) {
   CEditGraphic reloaded;
   Load(reloaded, out);
   EXPECT_EQ(reloaded.m_fileInfo.nFormat, graphic.m_fileInfo.nFormat);
-  EXPECT_LE(MaxDifference(PixelsOf(reloaded), PixelsOf(graphic)), c.tolerance);
+  EXPECT_LE(MaxPixelDifference(PixelsOf(reloaded), PixelsOf(graphic)), c.tolerance);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, EditGraphicReencodeTest,
@@ -331,7 +312,7 @@ TEST_F(EditGraphicTest, AGifWithoutItsBytesIsSavedAsAnEightBitPng) {
   EXPECT_EQ(reader.format(), QByteArray("png"));
   const QImage written = reader.read();
   EXPECT_EQ(written.format(), QImage::Format_Indexed8);
-  EXPECT_EQ(MaxDifference(written, PixelsOf(graphic)), 0);
+  EXPECT_EQ(MaxPixelDifference(written, PixelsOf(graphic)), 0);
 }
 
 // Eight bits only for what a palette holds: 256 colours go to a palette, more keep their depth.
@@ -339,7 +320,7 @@ TEST_F(EditGraphicTest, APngIsWrittenAtEightBitsOnlyWhenItsColoursFit) {
   struct {
     QImage image;
     int bits;
-  } cases[] = {{TwoHundredFiftySixColours(), 8}, {TrueColour(), 24}};
+  } cases[] = {{TwoHundredFiftySixColours(), 8}, {GradientImage(), 24}};
   for (const auto& c : cases) {
     CEditGraphic graphic;
     Load(graphic, Write(c.image, "colours.png", "png"));
@@ -351,7 +332,7 @@ TEST_F(EditGraphicTest, APngIsWrittenAtEightBitsOnlyWhenItsColoursFit) {
     ASSERT_TRUE(pasted->SaveFile(out.c_str()));
     const QImage written(QString::fromStdString(out));
     EXPECT_EQ(written.format() == QImage::Format_Indexed8, c.bits == 8);
-    EXPECT_EQ(MaxDifference(written, c.image), 0);
+    EXPECT_EQ(MaxPixelDifference(written, c.image), 0);
   }
 }
 
@@ -359,7 +340,7 @@ TEST_F(EditGraphicTest, AJpegKeepsItsDepth) {
   struct {
     QImage image;
     int bits;
-  } cases[] = {{TrueColour(), 24}, {TrueColour().convertToFormat(QImage::Format_Grayscale8), 8}};
+  } cases[] = {{GradientImage(), 24}, {GradientImage().convertToFormat(QImage::Format_Grayscale8), 8}};
   for (const auto& c : cases) {
     CEditGraphic graphic;
     Load(graphic, Write(c.image, "photo.jpg", "jpeg"));

@@ -8,17 +8,10 @@
 #include "elements/EditGraphic.h"
 #include "elements/EditHaiten.h"
 #include "elements/EditKasen.h"
-#include "elements/EditPrint.h"
-#include "model/CoordMapper.h"
 #include "model/EditCR.h"
-#include "model/GdiCache.h"
-#include "model/LayoutDC.h"
-#include "platform/DC.h"
-#include "platform/PainterBackend.h"
+#include "tests/elements/SheetPages.h"
 
 namespace {
-
-constexpr int kDotsPerInch = 150;
 
 void AppendText(CEditNode& parent, const std::u16string& text) {
   for (char16_t c : text) parent.AppendChild(c == u'\n' ? static_cast<CEditNode*>(new CEditCR) : new CEditChar(c));
@@ -76,47 +69,14 @@ void BuildSheet(CEditPrint& sheet, CCoordMapper& mapper) {
   AppendText(*question, u"\n");
 }
 
-class PointsUnderlinePicturePngTest : public ::testing::TestWithParam<int> {
- protected:
-  void SetUp() override { saved = g_bVerticalWriting; }
-  void TearDown() override { g_bVerticalWriting = saved; }
-  int saved = 0;
-};
+using PointsUnderlinePicturePngTest = SheetPngTest;
 
 TEST_P(PointsUnderlinePicturePngTest, DrawsAPageForAPersonToLookAt) {
-  const int vertical = GetParam();
-  g_bVerticalWriting = vertical;
-  CEditPrint sheet;
-  if (vertical) {
-    const SIZE turned{29700, 21000};
-    sheet.SetPageSize(&turned);
-  }
-  CCoordMapper mapper;
-  mapper.m_bVertical = vertical;
-  BuildSheet(sheet, mapper);
-
-  CLayoutDC measureDC;
-  sheet.Measure(&measureDC, &mapper, nullptr);
-  EDIT_LAYOUT_PARAM arrange{};
-  sheet.Arrange(&arrange, vertical);
-
-  mapper.SetResolution(kDotsPerInch, kDotsPerInch, 100);
-  SIZE page{};
-  sheet.GetPageSize(&page);
-  const SIZE paper = vertical ? SIZE{page.cy, page.cx} : page;
-  if (vertical) mapper.m_nOriginY = page.cy;
-  // The top third of a horizontal page, where the question stands.
-  const int width = paper.cx * kDotsPerInch / 2540, height = paper.cy * kDotsPerInch / 2540;
-  QImage image(width, vertical ? height : height / 3, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  CDC dc(MakeImageBackend(&image));
-  EDIT_LAYOUT_PARAM print{};
-  print.nPage = 1;
-  sheet.ArrangePage(&print, vertical);
-  sheet.DrawPage(&dc, &mapper, &print);
-  const std::string name = std::string(QR_BUILD_DIR "/points-underlines-picture-") +
-                           (vertical ? "vertical" : "horizontal") + ".png";
-  EXPECT_TRUE(image.save(QString::fromStdString(name)));
+  CCoordMapper screen;
+  screen.m_bVertical = Vertical();
+  BuildSheet(*m_sheet, screen);
+  LayOutSheet(*m_sheet, Vertical());
+  EXPECT_TRUE(SavePagePng(*m_sheet, Vertical(), 1, QR_BUILD_DIR "/points-underlines-picture-" + Direction() + ".png"));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDirections, PointsUnderlinePicturePngTest, ::testing::Values(0, 1));

@@ -11,16 +11,9 @@
 
 #include "platform/DibImage.h"
 #include "platform/ImageBitmap.h"
+#include "tests/support/TestImages.h"
 
 namespace {
-
-// 40 x 20, a different colour at every pixel: more than 256 colours.
-QImage TrueColour() {
-  QImage image(40, 20, QImage::Format_RGB32);
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb(x * 6, y * 12, (x + y) * 4));
-  return image;
-}
 
 // Four colours in blocks of 16, so that lossy formats keep them nearly.
 QImage FourColours() {
@@ -29,18 +22,6 @@ QImage FourColours() {
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, colours[(x / 16 + y / 16) % 4]);
   return image;
-}
-
-int MaxDifference(const QImage& a, const QImage& b) {
-  if (a.size() != b.size()) return 256;
-  int worst = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                        std::abs(qBlue(p) - qBlue(q))});
-    }
-  return worst;
 }
 
 QImage FromDib(const std::vector<BYTE>& dib) {
@@ -77,7 +58,7 @@ class ImageReadTest : public ImageBitmapTest, public ::testing::WithParamInterfa
 
 TEST_P(ImageReadTest, ReadsTheFormatByContentWithItsCode) {
   const READ_CASE& c = GetParam();
-  const std::string path = Write(TrueColour(), "picture.dat", c.format);
+  const std::string path = Write(GradientImage(), "picture.dat", c.format);
   CImageBitmap bitmap;
   IMAGE_FILE_INFO info;
   ASSERT_TRUE(bitmap.LoadFile(path.c_str(), &info));
@@ -85,7 +66,7 @@ TEST_P(ImageReadTest, ReadsTheFormatByContentWithItsCode) {
   EXPECT_EQ(info.nWidth, 40);
   EXPECT_EQ(info.nHeight, 20);
   EXPECT_EQ(info.nFileSize, QFile(QString::fromStdString(path)).size());
-  EXPECT_LE(MaxDifference(bitmap.Image(), TrueColour()), 8);
+  EXPECT_LE(MaxPixelDifference(bitmap.Image(), GradientImage()), 8);
   EXPECT_FALSE(bitmap.FileBytes().empty());
 }
 
@@ -156,7 +137,7 @@ class ImageSaveTest : public ImageBitmapTest, public ::testing::WithParamInterfa
 TEST_P(ImageSaveTest, SavedPixelsReadBack) {
   const SAVE_CASE& c = GetParam();
   CImageBitmap bitmap;
-  std::vector<BYTE> dib = ImageToDib(TrueColour());
+  std::vector<BYTE> dib = ImageToDib(GradientImage());
   HGLOBAL block = GlobalAlloc(GHND, dib.size());
   block->m_bytes = dib;
   ASSERT_TRUE(bitmap.CreateFromDib(block));
@@ -165,7 +146,7 @@ TEST_P(ImageSaveTest, SavedPixelsReadBack) {
   ASSERT_TRUE(bitmap.SaveFile(path.c_str(), c.code, 24, 2));
   QImageReader reader(QString::fromStdString(path));
   EXPECT_EQ(reader.format(), QByteArray(c.qtFormat));
-  EXPECT_LE(MaxDifference(reader.read(), TrueColour()), c.tolerance);
+  EXPECT_LE(MaxPixelDifference(reader.read(), GradientImage()), c.tolerance);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, ImageSaveTest,
@@ -185,12 +166,12 @@ TEST_F(ImageBitmapTest, EightBitsAreLosslessForFewColours) {
     ASSERT_TRUE(bitmap.SaveFile(path.c_str(), code, 8, 2));
     const QImage back = Read(path);
     EXPECT_EQ(back.format(), QImage::Format_Indexed8) << code;
-    EXPECT_EQ(MaxDifference(back, FourColours()), 0) << code;
+    EXPECT_EQ(MaxPixelDifference(back, FourColours()), 0) << code;
   }
 }
 
 TEST_F(ImageBitmapTest, AnEightBitJpegIsGrey) {
-  QImage grey = TrueColour().convertToFormat(QImage::Format_Grayscale8);
+  QImage grey = GradientImage().convertToFormat(QImage::Format_Grayscale8);
   const std::string source = Write(grey, "grey.jpg", "jpeg");
   CImageBitmap bitmap;
   IMAGE_FILE_INFO info;
@@ -224,7 +205,7 @@ TEST_P(DibFormTest, ImageToDibAndBackKeepsThePixels) {
   EXPECT_GT(layout.height, 0);
   EXPECT_EQ(layout.OffsetOfBits() + layout.bitsSize, dib.size());
   EXPECT_EQ(DibBitCountOf(source), c.bits);
-  EXPECT_EQ(MaxDifference(FromDib(dib), source.convertToFormat(QImage::Format_RGB32)), 0);
+  EXPECT_EQ(MaxPixelDifference(FromDib(dib), source.convertToFormat(QImage::Format_RGB32)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, DibFormTest,
