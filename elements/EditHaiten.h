@@ -14,9 +14,6 @@ class CEditHaiten : public CEditChar {
 
   // A fresh character in 10.5-point proportional Gothic and a fresh points record.
   void Reset();
-  // The points text for the record, with full-width digits in vertical writing.
-  CStringW BuildText(BOOL bVertical);
-
   void Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) override;
   void Draw(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) override;
 
@@ -24,5 +21,7 @@ class CEditHaiten : public CEditChar {
   HAITEN_INFO m_haiten;
 
  private:
+  // The points text for the record, with full-width digits in vertical writing.
+  CStringW BuildText(BOOL bVertical);
   BOOL IsInMajorQuestion();
 };

@@ -31,7 +31,7 @@ const FORMAT_NAME kWriters[] = {
 const FORMAT_NAME kReaders[] = {
     {IMAGE_FORMAT_GIF, "gif"},   {IMAGE_FORMAT_TIFF, "tiff"}, {IMAGE_FORMAT_TIFF, "tif"},
     {IMAGE_FORMAT_BMP, "bmp"},   {IMAGE_FORMAT_JPEG, "jpeg"}, {IMAGE_FORMAT_JPEG, "jpg"},
-    {IMAGE_FORMAT_PNG, "png"},   {IMAGE_FORMAT_ICO, "ico"},
+    {IMAGE_FORMAT_PNG, "png"},   {IMAGE_FORMAT_ICO, "ico"},   {IMAGE_FORMAT_CUR, "cur"},
 };
 
 const char* WriterName(LONG format) {
