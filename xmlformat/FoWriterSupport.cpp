@@ -2,14 +2,14 @@
 
 #include "model/XmlElementTable.h"
 
-void FoSetAttribute(const FO_WRITE_CONTEXT& c, const CDomNode& element, const char16_t* name, const CStringW& value) {
-  CDomNode attribute = CDomDocument(c.document).createAttribute(name);
+void FoSetDomAttribute(CDomDocument document, const CDomNode& element, const char16_t* name, const CStringW& value) {
+  CDomNode attribute = document.createAttribute(name);
   attribute.put_nodeValue(value.str());
   element.attributes().setNamedItem(attribute);
 }
 
-CDomNode FoAppendElement(const FO_WRITE_CONTEXT& c, const CDomNode& parent, const CStringW& name) {
-  CDomNode element = CDomDocument(c.document).createElement(name.str());
+CDomNode FoAppendDomElement(CDomDocument document, const CDomNode& parent, const CStringW& name) {
+  CDomNode element = document.createElement(name.str());
   return CDomNode(parent).appendChild(element);
 }
 

@@ -7,10 +7,10 @@
 
 #include "xmlformat/FoWriteContext.h"
 
-// A shape of the FO tree that the writers cannot write.
-class CFoShapeError : public std::exception {
+// A write that cannot go on: a shape of the FO tree or of the sheet that cannot be written.
+class CFoWriteError : public std::exception {
  public:
-  const char* what() const noexcept override { return "FO tree of an unexpected shape"; }
+  const char* what() const noexcept override { return "The sheet XML cannot be written."; }
 };
 
 using FoWriter = BOOL (*)(const FO_WRITE_CONTEXT&);
@@ -37,7 +37,7 @@ BOOL FoGuarded(Body body) {
 }
 
 inline void FoRequire(bool ok) {
-  if (!ok) throw CFoShapeError();
+  if (!ok) throw CFoWriteError();
 }
 
 // The node as the class its element code stands for.
@@ -49,12 +49,19 @@ T& FoNodeAs(const FO_WRITE_CONTEXT& c) {
 }
 
 // Adds the attribute after those the element has.
-void FoSetAttribute(const FO_WRITE_CONTEXT& c, const CDomNode& element, const char16_t* name, const CStringW& value);
+void FoSetDomAttribute(CDomDocument document, const CDomNode& element, const char16_t* name, const CStringW& value);
+inline void FoSetAttribute(const FO_WRITE_CONTEXT& c, const CDomNode& element, const char16_t* name,
+                           const CStringW& value) {
+  FoSetDomAttribute(c.document, element, name, value);
+}
 inline void FoSetAttribute(const FO_WRITE_CONTEXT& c, const char16_t* name, const CStringW& value) {
-  FoSetAttribute(c, c.element, name, value);
+  FoSetDomAttribute(c.document, c.element, name, value);
 }
 // Creates the element by its qualified name and appends it to parent.
-CDomNode FoAppendElement(const FO_WRITE_CONTEXT& c, const CDomNode& parent, const CStringW& name);
+CDomNode FoAppendDomElement(CDomDocument document, const CDomNode& parent, const CStringW& name);
+inline CDomNode FoAppendElement(const FO_WRITE_CONTEXT& c, const CDomNode& parent, const CStringW& name) {
+  return FoAppendDomElement(c.document, parent, name);
+}
 // The element of a child node, named by its element code, appended to the writer's element.
 CDomNode FoAppendChildElement(const FO_WRITE_CONTEXT& c, const CQVXMLNode& child);
 // Puts text into the element: a CDATA section when it holds "<" or ">", so that it reads back
