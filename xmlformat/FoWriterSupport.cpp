@@ -1,5 +1,7 @@
 #include "xmlformat/FoWriterSupport.h"
 
+#include <algorithm>
+
 #include "model/XmlElementTable.h"
 
 void FoSetDomAttribute(CDomDocument document, const CDomNode& element, const char16_t* name, const CStringW& value) {
@@ -35,12 +37,11 @@ CStringW FoComposePath(const CStringW& path, const char16_t* name, int n) {
 void FoWriteChildren(const FO_WRITE_CONTEXT& c, std::span<const FO_CHILD_WRITER> table, FoUnlisted unlisted) {
   for (CQVXMLNode* child : c.node->m_arrChildren) {
     if (!child) continue;
-    const FO_CHILD_WRITER* entry = nullptr;
-    for (const FO_CHILD_WRITER& candidate : table) {
-      if (DWORD(candidate.nCode) == child->m_nType) entry = &candidate;
-    }
-    if (!entry && unlisted == FoUnlisted::Skipped) continue;
+    auto entry = std::find_if(table.begin(), table.end(),
+                              [child](const FO_CHILD_WRITER& e) { return DWORD(e.nCode) == child->m_nType; });
+    bool listed = entry != table.end();
+    if (!listed && unlisted == FoUnlisted::Skipped) continue;
     CDomNode element = FoAppendChildElement(c, *child);
-    if (entry && entry->pfnWrite) FoRequire(entry->pfnWrite(c.ForChild(child, element)));
+    if (listed) FoRequire(entry->pfnWrite(c.ForChild(child, element)));
   }
 }

@@ -15,7 +15,7 @@ class CFoWriteError : public std::exception {
 
 using FoWriter = BOOL (*)(const FO_WRITE_CONTEXT&);
 
-// The writer of one child element code; a null writer leaves the child's element empty.
+// The writer of one child element code.
 struct FO_CHILD_WRITER {
   int nCode;
   FoWriter pfnWrite;
