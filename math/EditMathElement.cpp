@@ -1,7 +1,9 @@
 #include "math/EditMathElement.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "math/EditMathCR.h"
 #include "model/CoordMapper.h"
@@ -76,6 +78,7 @@ CEditNode* CEditMathElement::NodeFromPoint(int x, int y, int* pAfter) {
 }
 
 void CEditMathElement::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) {
+  m_measureParam = pParam ? *pParam : EDIT_LAYOUT_PARAM{};
   CEditMathContainer::Measure(pDC, pMapper, pParam);
   try {
     MeasureShape(pDC, pMapper);
@@ -107,15 +110,51 @@ BOOL CEditMathElement::IsInHiddenAnswer() {
 }
 
 void CEditMathElement::DrawBar(CDC* pDC, CCoordMapper* pMapper, POINT start, POINT end) {
+  const POINT points[] = {start, end};
+  DrawStroke(pDC, pMapper, points, 2);
+}
+
+void CEditMathElement::DrawStroke(CDC* pDC, CCoordMapper* pMapper, const POINT* pPoints, int nCount) {
+  std::vector<POINT> points(pPoints, pPoints + nCount);
   SIZE width{kStrokeWidth, kStrokeWidth};
   if (pMapper) {
-    pMapper->LPtoDP(&start);
-    pMapper->LPtoDP(&end);
+    for (POINT& p : points) pMapper->LPtoDP(&p);
     pMapper->LPtoDPSize(&width);
   }
   CPen pen(PS_SOLID, width.cx, RGB(0, 0, 0));
   CPen* old = pDC->SelectObject(&pen);
-  pDC->MoveTo(start);
-  pDC->LineTo(end);
+  pDC->MoveTo(points[0]);
+  pDC->Polyline(points.data(), nCount);
   if (old) pDC->SelectObject(old);
+}
+
+namespace {
+
+BOOL LeansLikeItalicF(const CEditNode& node) {
+  if (!(node.m_nType & NT_CHARACTER) || !node.m_lf.lfItalic || node.m_strText.IsEmpty()) return FALSE;
+  return node.m_strText[0] == u'd' || node.m_strText[0] == u'f';
+}
+
+}  // namespace
+
+void CEditMathElement::TakeOverhangs(int nBaseSlot, BOOL bFromFirst, BOOL bItalicMinimum) {
+  m_nOverhangLeft = m_nOverhangRight = 0;
+  if (GetChildCount() == 0) throw kMissingPiece;
+  if (bFromFirst) m_nOverhangLeft = ChildOrThrow(0)->m_nOverhangLeft;
+  int ends = 0;
+  for (int i = 0; i < GetChildCount(); ++i) {
+    if (!(ChildOrThrow(i)->m_nType & NT_LINEBREAK) || ends++ != nBaseSlot) continue;
+    if (i == 0) return;
+    const CEditNode& last = *ChildOrThrow(i - 1);
+    m_nOverhangRight = last.m_nOverhangRight;
+    if (bItalicMinimum && LeansLikeItalicF(last)) m_nOverhangRight = std::max(m_nOverhangRight, kItalicOverhang);
+    return;
+  }
+}
+
+void CEditMathElement::WidenLineByOverhang(int nLine) {
+  if (m_nOverhangRight <= 0) return;
+  EDIT_LINE_INFO line = SlotLine(nLine);
+  line.props.m_nWidth += m_nOverhangRight;
+  GetBox(0)->SetLine(nLine, line);
 }

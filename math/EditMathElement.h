@@ -41,7 +41,20 @@ class CEditMathElement : public CEditMathContainer {
   BOOL IsInHiddenAnswer();
   // A black stroke between two layout points, kStrokeWidth wide: fraction bars and bar fences.
   static void DrawBar(CDC* pDC, CCoordMapper* pMapper, POINT start, POINT end);
+  // A black polyline through layout points, kStrokeWidth wide.
+  static void DrawStroke(CDC* pDC, CCoordMapper* pMapper, const POINT* pPoints, int nCount);
+  // The italic correction of an element from its base: the left overhang of the first child
+  // when bFromFirst, the right one of the node that ends slot nBaseSlot; with bItalicMinimum an
+  // italic d or f there leans out at least kItalicOverhang. Throws without children.
+  void TakeOverhangs(int nBaseSlot, BOOL bFromFirst, BOOL bItalicMinimum);
+  // Widens line n of box 0 by a positive right overhang.
+  void WidenLineByOverhang(int nLine);
+
+  // The arguments of the running Measure, for elements that measure more than their slots.
+  EDIT_LAYOUT_PARAM m_measureParam{};
 };
 
 // The width of the elements' strokes: half a point.
 constexpr int kStrokeWidth = 17;
+// The least right overhang of an italic d or f that ends a base.
+constexpr int kItalicOverhang = 50;

@@ -1,0 +1,18 @@
+#pragma once
+// A base with a superscript after it, standing on its line by its middle.
+
+#include "math/EditScriptElement.h"
+
+class CEditSuper : public CEditScriptElement {
+  DECLARE_SERIAL(CEditSuper)
+
+ public:
+  CEditSuper();
+  ~CEditSuper() override;
+
+  const char* GetSlotSizes() const override { return "fs"; }
+
+ protected:
+  void MeasureShape(CDC* pDC, CCoordMapper* pMapper) override;
+  void PlaceSlots(const EDIT_LAYOUT_PARAM& param, int bVertical) override;
+};
