@@ -11,6 +11,13 @@
 #include "math/EditMathCR.h"
 #include "math/EditIntegral.h"
 #include "math/EditSigma.h"
+#include "math/EditLongdiv.h"
+#include "math/EditMatrix.h"
+#include "math/EditOPresubSub.h"
+#include "math/EditRoot.h"
+#include "math/EditSqrt.h"
+#include "math/EditSubsup.h"
+#include "math/EditSuper.h"
 #include "model/CoordMapper.h"
 #include "model/DefaultFonts.h"
 #include "model/EditCR.h"
@@ -110,6 +117,37 @@ CEditMath* MakeOperatorRow() {
   return Finish(formula);
 }
 
+// x², x₁², ₙCᵣ, √x, ∛x, a long division and a 2 × 3 matrix with its grid.
+CEditMath* MakeScriptRow() {
+  CEditMath* formula = MakeFormula(u"");
+  CEditNode* end = formula->GetEditChildAt(0);
+  Put<CEditSuper>(end, {u"x", u"2"});
+  Fill(end, u",");
+  Put<CEditSubsup>(end, {u"x", u"2", u"1"});
+  Fill(end, u",");
+  auto* choose = Put<CEditOPresubSub>(end, {u"n", u"r"});
+  choose->m_operator.SetText(CStringW(u"C"));
+  choose->m_operator.m_lf.lfHeight = end->m_lf.lfHeight;
+  Fill(end, u",");
+  Put<CEditSqrt>(end, {u"x"});
+  Fill(end, u",");
+  Put<CEditRoot>(end, {u"3", u"x"});
+  Fill(end, u",");
+  Put<CEditLongdiv>(end, {u"1234"});
+  Fill(end, u",");
+  auto* matrix = new CEditMatrix;
+  matrix->m_lf.lfHeight = end->m_lf.lfHeight;
+  matrix->CreateCells(2, 3);
+  matrix->m_nBorderStyle = LS_SOLID;
+  const char16_t* cells[] = {u"1", u"0", u"-2", u"a", u"b+c", u"3"};
+  for (int i = 0; i < 6; ++i) Fill(SlotEnd(matrix, i), cells[i]);
+  end->InsertBefore(matrix);
+  Finish(formula);
+  choose->m_operator.m_lf = choose->GetEditChildAt(0)->m_lf;
+  choose->m_operator.m_lf.lfHeight = choose->m_lf.lfHeight;
+  return formula;
+}
+
 TEST(FormulaPng, FormulasInRunningTextForAPersonToLookAt) {
   CEditSentence sentence;
   AppendText(sentence, u"関数 ");
@@ -123,6 +161,9 @@ TEST(FormulaPng, FormulasInRunningTextForAPersonToLookAt) {
   sentence.AppendChild(new CEditCR);
   AppendText(sentence, u"(2) ");
   sentence.AppendChild(MakeOperatorRow());
+  sentence.AppendChild(new CEditCR);
+  AppendText(sentence, u"(3) ");
+  sentence.AppendChild(MakeScriptRow());
   sentence.AppendChild(new CEditCR);
 
   CLayoutDC measureDC;
