@@ -7,6 +7,7 @@
 #include "model/CoordMapper.h"
 #include "model/EditBox.h"
 #include "platform/AnsiCodePage.h"
+#include "model/PropertyBlock.h"
 #include "platform/Archive.h"
 
 IMPLEMENT_SERIAL(CEditFenced, CEditMathContainer, 1)
@@ -47,20 +48,15 @@ CEditFenced::CEditFenced() : CEditMathElement(NTYPE_EDITFENCED) {
 CEditFenced::~CEditFenced() = default;
 
 void CEditFenced::Serialize(CArchive& ar) {
-  if (ar.IsStoring()) {
-    ar << LONG(m_nExtraHeight);
-  } else {
-    LONG extra = 0;
-    ar >> extra;
-    m_nExtraHeight = extra;
-  }
+  SerializeInt(ar, m_nExtraHeight);
   m_open.Serialize(ar);
   m_close.Serialize(ar);
   CEditMathContainer::Serialize(ar);
 }
 
 void CEditFenced::MeasureShape(CDC* pDC, CCoordMapper* pMapper) {
-  const int extra = m_nExtraHeight;
+  // A stored extra height comes from anywhere: bounded like a font extent.
+  const int extra = ClampFontExtent(m_nExtraHeight);
   m_nExtraHeight = 0;
   SlotLine(0);
   if (extra > 0) GrowContentLine(extra);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "model/EditBox.h"
+#include "model/PropertyBlock.h"
 #include "platform/Archive.h"
 
 IMPLEMENT_SERIAL(CEditFrac, CEditMathContainer, 1)
@@ -21,13 +22,7 @@ CEditFrac::CEditFrac() : CEditMathElement(NTYPE_EDITFRAC) {}
 CEditFrac::~CEditFrac() = default;
 
 void CEditFrac::Serialize(CArchive& ar) {
-  if (ar.IsStoring()) {
-    ar << LONG(m_bSideBySide);
-  } else {
-    LONG sideBySide = 0;
-    ar >> sideBySide;
-    m_bSideBySide = sideBySide;
-  }
+  SerializeInt(ar, m_bSideBySide);
   CEditMathContainer::Serialize(ar);
 }
 
@@ -43,8 +38,10 @@ void CEditFrac::MeasureShape(CDC*, CCoordMapper*) {
     return;
   }
   int extra = kMaxExtraWidth;
-  if (CEditNode* first = GetFirstCaretChild(); first && std::abs(first->m_lf.lfHeight) < kMaxExtraWidth)
-    extra = std::abs(first->m_lf.lfHeight) / 2;
+  if (CEditNode* first = GetFirstCaretChild()) {
+    const int firstHeight = std::abs(ClampFontExtent(first->m_lf.lfHeight));
+    if (firstHeight < kMaxExtraWidth) extra = firstHeight / 2;
+  }
   extra = std::min<int>({extra, top.m_nHeight, bottom.m_nHeight});
   m_nWidth = std::max(top.m_nWidth, bottom.m_nWidth) + extra;
   m_nHeight += kGapBetween;

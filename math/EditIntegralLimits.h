@@ -19,7 +19,10 @@ class CEditIntegralLimits : public CEditMathElement {
 
   // Measures the sign at twice the element's height; called first by MeasureShape.
   void MeasureSign(CDC* pDC, CCoordMapper* pMapper);
-  // Places the sign's box at x with its middle on the line's half-height line; answers its top.
-  int PlaceSign(const EDIT_LAYOUT_PARAM& param);
+  // Places the sign at x with its middle on the line's half-height line, and the element's box
+  // around it; answers the element's top.
+  int PlaceSignAndBox(const EDIT_LAYOUT_PARAM& param);
+  // The lower limit's line, its baseline on the sign's foot, 5/8 of the sign in.
+  void PlaceLowerLimit(int nLine, int x, int bVertical);
   void DrawStrokes(CDC* pDC, CCoordMapper* pMapper, BOOL bShown) override;
 };

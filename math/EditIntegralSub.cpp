@@ -16,12 +16,7 @@ void CEditIntegralSub::MeasureShape(CDC* pDC, CCoordMapper* pMapper) {
   m_nCenter = m_glyph.m_nCenter;
 }
 
-// The limit's baseline stands on the sign's bottom edge.
 void CEditIntegralSub::PlaceSlots(const EDIT_LAYOUT_PARAM& param, int bVertical) {
-  const int x = param.nX;
-  const int signTop = PlaceSign(param);
-  const int top = param.nY + param.nLineHalf - m_nCenter;
-  m_rcInk = RECT{x, top, x + m_nWidth, top + m_nHeight};
-  const EDIT_LINE_INFO lower = SlotLine(0);
-  PlaceLine(0, x + 5 * m_glyph.m_nWidth / 8, signTop + m_glyph.m_nHeight - lower.props.m_nAscent, bVertical);
+  PlaceSignAndBox(param);
+  PlaceLowerLimit(0, param.nX, bVertical);
 }

@@ -19,15 +19,11 @@ void CEditIntegralSubsup::MeasureShape(CDC* pDC, CCoordMapper* pMapper) {
   m_nCenter = m_glyph.m_nCenter + upper.props.m_nCenter;
 }
 
-// The lower limit stands on the sign's foot; the upper limit's half-height line lies on the
-// sign's top edge.
+// The upper limit's half-height line lies on the sign's top edge.
 void CEditIntegralSubsup::PlaceSlots(const EDIT_LAYOUT_PARAM& param, int bVertical) {
-  const int x = param.nX;
-  const int signTop = PlaceSign(param);
-  const int top = param.nY + param.nLineHalf - m_nCenter;
-  m_rcInk = RECT{x, top, x + m_nWidth, top + m_nHeight};
-  const EDIT_LINE_INFO lower = SlotLine(1);
+  const int top = PlaceSignAndBox(param);
   const int sign = m_glyph.m_nWidth;
-  PlaceLine(0, x + sign + sign / 8, top, bVertical);
-  PlaceLine(1, x + 5 * sign / 8, signTop + m_glyph.m_nHeight - lower.props.m_nAscent, bVertical);
+  SlotLine(1);
+  PlaceLine(0, param.nX + sign + sign / 8, top, bVertical);
+  PlaceLowerLimit(1, param.nX, bVertical);
 }

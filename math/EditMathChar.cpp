@@ -6,6 +6,7 @@
 #include "model/DefaultFonts.h"
 #include "model/MathMLTokenElements.h"
 #include "platform/AnsiCodePage.h"
+#include "model/PropertyBlock.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Font.h"
@@ -43,13 +44,7 @@ void CEditMathChar::ResetMathChar() {
 }
 
 void CEditMathChar::Serialize(CArchive& ar) {
-  if (ar.IsStoring()) {
-    ar << LONG(m_bStretchy);
-  } else {
-    LONG stretchy = 0;
-    ar >> stretchy;
-    m_bStretchy = stretchy;
-  }
+  SerializeInt(ar, m_bStretchy);
   CEditChar::Serialize(ar);
 }
 

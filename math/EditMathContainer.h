@@ -4,6 +4,10 @@
 
 #include "model/EditContainer.h"
 #include "model/EditLineInfo.h"
+#include "platform/FontMetrics.h"
+
+// A font height times num / den; heights from damaged data are bounded first.
+inline LONG ScaleFontHeight(LONG lfHeight, int num, int den) { return ClampFontExtent(lfHeight) * num / den; }
 
 class CEditMathContainer : public CEditContainer {
   DECLARE_SERIAL(CEditMathContainer)
@@ -24,7 +28,7 @@ class CEditMathContainer : public CEditContainer {
   virtual CEditNode* GetFirstSlotEnd();
 
   // lfHeight x 60 / 105: the height of a script slot.
-  int GetScriptHeight() const { return m_lf.lfHeight * 60 / 105; }
+  int GetScriptHeight() const { return ScaleFontHeight(m_lf.lfHeight, 60, 105); }
 
  protected:
   struct SLOT_RULES {

@@ -64,7 +64,7 @@ struct SLOT_LINES {
     p.m_nHeight = std::max(p.m_nHeight, c.m_nHeight);
     p.m_nCenter = std::max(p.m_nCenter, c.m_nCenter);
     line.nMaxLower = std::max<int>(line.nMaxLower, c.m_nHeight - c.m_nCenter);
-    if (bRecordFontHeight) line.nMaxFontHeight = std::max<int>(line.nMaxFontHeight, std::abs(c.m_lf.lfHeight));
+    if (bRecordFontHeight) line.nMaxFontHeight = std::max<int>(line.nMaxFontHeight, std::abs(ClampFontExtent(c.m_lf.lfHeight)));
     if (c.m_nAscent <= 0) return;
     line.nMaxDescent = std::max<int>(line.nMaxDescent, c.m_nHeight - c.m_nAscent);
     line.nMaxAboveCenter = std::max<int>(line.nMaxAboveCenter, c.m_nAscent - c.m_nCenter);

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <memory>
 
+#include "math/EditMathContainer.h"
 #include "math/IntegralGlyph.h"
 #include "model/CoordMapper.h"
 #include "model/FontList.h"
 #include "platform/AnsiCodePage.h"
+#include "model/PropertyBlock.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Font.h"
@@ -28,13 +30,7 @@ CEditSigma::~CEditSigma() = default;
 
 void CEditSigma::Serialize(CArchive& ar) {
   SerializeGlyphFont(ar, m_lfGlyph);
-  if (ar.IsStoring()) {
-    ar << LONG(m_nLeftShift);
-  } else {
-    LONG shift = 0;
-    ar >> shift;
-    m_nLeftShift = shift;
-  }
+  SerializeInt(ar, m_nLeftShift);
   CEditMathChar::Serialize(ar);
 }
 
@@ -42,7 +38,7 @@ void CEditSigma::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pPa
   if (!m_bNeedsMeasure || !pDC) return;
   TakeGlyphFace(m_lf, m_lfGlyph);
   const LONG height = m_lf.lfHeight;
-  m_lf.lfHeight = 2 * height;
+  m_lf.lfHeight = ScaleFontHeight(height, 2, 1);
   CEditMathChar::Measure(pDC, pMapper, pParam);
   m_lf.lfHeight = height;
   m_nAscent = 0;
@@ -61,7 +57,7 @@ void CEditSigma::Draw(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM*) {
   try {
     LOGFONTA lf;
     const LONG height = m_lf.lfHeight;
-    m_lf.lfHeight = 2 * height;
+    m_lf.lfHeight = ScaleFontHeight(height, 2, 1);
     GetDrawLogFont(&lf, pMapper && pMapper->m_bVertical);
     m_lf.lfHeight = height;
     if (pMapper) pMapper->LPtoDPFontSize(&lf);

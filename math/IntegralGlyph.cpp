@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "math/EditMathContainer.h"
 #include "model/CoordMapper.h"
 #include "model/FontList.h"
 #include "model/PropertyBlock.h"
@@ -51,7 +52,7 @@ void CIntegralGlyph::SerializeGlyph(CArchive& ar) {
 void CIntegralGlyph::MeasureSign(CDC* pDC, CCoordMapper* pMapper, LONG lfOwnerHeight) {
   TakeGlyphFace(m_lf, m_lfGlyph);
   CQVXMLNode::SetText(kGaijiIntegral);
-  m_lf.lfHeight = 2 * lfOwnerHeight;
+  m_lf.lfHeight = ScaleFontHeight(lfOwnerHeight, 2, 1);
   m_bNeedsMeasure = 1;
   CEditMathChar::Measure(pDC, pMapper, nullptr);
   const int leading = m_tm.tmInternalLeading + m_tm.tmExternalLeading;

@@ -12,6 +12,7 @@
 #include "model/XmlElementTable.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/Archive.h"
+#include "platform/FontMetrics.h"
 #include "platform/Font.h"
 
 IMPLEMENT_SERIAL(CEditChar, CEditNode, 1)
@@ -169,14 +170,14 @@ void CEditChar::GetMeasureLogFont(LOGFONTA* out) const {
   out->lfEscapement = 0;
   out->lfOrientation = 0;
   if (m_nFontStretch == StretchExpanded)
-    out->lfWidth = std::abs(out->lfHeight);
+    out->lfWidth = std::abs(ClampFontExtent(out->lfHeight));
   else if (m_nFontStretch == StretchCondensed)
-    out->lfWidth = std::abs(out->lfHeight / 4);
+    out->lfWidth = std::abs(ClampFontExtent(out->lfHeight) / 4);
   else
     out->lfWidth = 0;
   if (m_nBaselineShift == ShiftSub || m_nBaselineShift == ShiftSuper) {
-    out->lfHeight = out->lfHeight * 60 / 105;
-    out->lfWidth = out->lfWidth * 60 / 105;
+    out->lfHeight = ClampFontExtent(out->lfHeight) * 60 / 105;
+    out->lfWidth = ClampFontExtent(out->lfWidth) * 60 / 105;
   }
 }
 

@@ -4,11 +4,12 @@
 #include <cstdlib>
 
 #include "model/EditNode.h"
+#include "platform/FontMetrics.h"
 
 void AddToLine(EDIT_LINE_INFO& line, const CEditNode& c) {
   CEditProperties& p = line.props;
   p.m_nWidth += c.m_nWidth;
-  line.nMaxFontHeight = std::max<int>(line.nMaxFontHeight, std::abs(c.m_lf.lfHeight));
+  line.nMaxFontHeight = std::max<int>(line.nMaxFontHeight, std::abs(ClampFontExtent(c.m_lf.lfHeight)));
   p.m_nAscent = std::max(p.m_nAscent, c.m_nAscent);
   p.m_nCenter = std::max(p.m_nCenter, c.m_nCenter);
   line.nMaxLower = std::max<int>(line.nMaxLower, c.m_nHeight - c.m_nCenter);

@@ -35,3 +35,13 @@ void SerializePropertyBlock(CArchive& ar, void* group, size_t width) {
 void TerminateFaceName(char* face, size_t width) {
   if (width > 0 && !std::memchr(face, 0, width)) face[width - 1] = 0;
 }
+
+void SerializeInt(CArchive& ar, int& value) {
+  if (ar.IsStoring()) {
+    ar << LONG(value);
+    return;
+  }
+  LONG stored = 0;
+  ar >> stored;
+  value = stored;
+}

@@ -11,5 +11,7 @@ void WritePropertyBlock(CArchive& ar, const void* group, size_t width);
 void ReadPropertyBlock(CArchive& ar, void* group, size_t width);
 // Writes or reads the block by the archive's direction.
 void SerializePropertyBlock(CArchive& ar, void* group, size_t width);
+// An int field of a record: stored as a 32-bit int, loaded back into the field.
+void SerializeInt(CArchive& ar, int& value);
 // A face field loaded from an archive always ends within its 32 bytes.
 void TerminateFaceName(char* face, size_t width);

@@ -10,18 +10,6 @@
 
 namespace {
 
-template <class T>
-std::unique_ptr<T> RoundTrip(T& node, Bytes* pBytes = nullptr) {
-  Bytes bytes = StoreBytes([&](CArchive& ar) { ar.WriteObject(&node); });
-  if (pBytes) *pBytes = bytes;
-  CObject* loaded = nullptr;
-  LoadBytes(bytes, [&](CArchive& ar) { loaded = ar.ReadObject(nullptr); });
-  std::unique_ptr<CObject> owner(loaded);
-  auto* typed = dynamic_cast<T*>(loaded);
-  if (typed) owner.release();
-  return std::unique_ptr<T>(typed);
-}
-
 // Σ before a 12-point letter (lfHeight 423) is measured at 24 points: em 846, height 845,
 // average width 423, advance 846; q = ((846 - 423) / 2 * 2) / 3 = 140.
 TEST_F(MathLayoutTest, SigmaTakesTwiceItsNeighboursHeightAndStandsOnItsMiddle) {

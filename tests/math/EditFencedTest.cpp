@@ -91,11 +91,7 @@ TEST_F(EditFencedTest, ExtraHeightGrowsTheContentHalfAboveHalfBelowForOneMeasure
   Layout(*fence);
   EXPECT_EQ(fence->m_nHeight, 370);
 
-  Bytes bytes = StoreBytes([&](CArchive& ar) { ar.WriteObject(fence); });
-  CObject* loaded = nullptr;
-  LoadBytes(bytes, [&](CArchive& ar) { loaded = ar.ReadObject(nullptr); });
-  std::unique_ptr<CObject> owner(loaded);
-  auto* copy = dynamic_cast<CEditFenced*>(loaded);
+  std::unique_ptr<CEditFenced> copy = RoundTrip(*fence);
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->m_open.m_strText, CStringW(u"{"));
   EXPECT_EQ(copy->m_close.m_strText, CStringW(u"}"));

@@ -91,15 +91,12 @@ TEST_F(EditFracTest, SideBySideIsExactlyTheTwoWidthsWithASlash) {
   EXPECT_EQ(CPoint(frac->m_ptBarStart), CPoint(1185 + 185, frac->m_rcInk.top));
   EXPECT_EQ(CPoint(frac->m_ptBarEnd), CPoint(1185 - 185, frac->m_rcInk.top + 740));
 
-  Bytes bytes = StoreBytes([&](CArchive& ar) { ar.WriteObject(frac); });
-  CObject* loaded = nullptr;
-  LoadBytes(bytes, [&](CArchive& ar) { loaded = ar.ReadObject(nullptr); });
-  std::unique_ptr<CObject> copy(loaded);
-  auto* reloaded = dynamic_cast<CEditFrac*>(loaded);
+  Bytes bytes;
+  std::unique_ptr<CEditFrac> reloaded = RoundTrip(*frac, &bytes);
   ASSERT_NE(reloaded, nullptr);
   EXPECT_EQ(reloaded->m_bSideBySide, 1);
   EXPECT_FALSE(reloaded->m_bBarPlaced);
-  EXPECT_EQ(StoreBytes([&](CArchive& ar) { ar.WriteObject(reloaded); }), bytes);
+  EXPECT_EQ(StoreBytes([&](CArchive& ar) { ar.WriteObject(reloaded.get()); }), bytes);
 }
 
 TEST_F(EditFracTest, HiddenInTextAnswerHidesBarAndMarksButNotTheDigits) {

@@ -34,11 +34,7 @@ TEST(EditEditMath, InitContentIsEmptyUntilTheFormulaHoldsSomething) {
 TEST(EditEditMath, ArchiveIsTheMathContainerRecord) {
   CEditEditMath root;
   root.InitContent();
-  Bytes bytes = StoreBytes([&](CArchive& ar) { ar.WriteObject(&root); });
-  CObject* loaded = nullptr;
-  LoadBytes(bytes, [&](CArchive& ar) { loaded = ar.ReadObject(nullptr); });
-  std::unique_ptr<CObject> owner(loaded);
-  auto* copy = dynamic_cast<CEditEditMath*>(loaded);
+  std::unique_ptr<CEditEditMath> copy = RoundTrip(root);
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->m_nType, NTYPE_EDITEDITMATH);
   ASSERT_EQ(copy->GetChildCount(), 2);

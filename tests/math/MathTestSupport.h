@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "math/EditMathCR.h"
@@ -11,6 +12,7 @@
 #include "math/EditMathElement.h"
 #include "model/CoordMapper.h"
 #include "model/EditBox.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/RecordingBackend.h"
 
 // Slot 0 full size, slot 1 script size, below and 400 to the right of it.
@@ -76,3 +78,16 @@ class MathLayoutTest : public ::testing::Test {
   CRecordingDC dc;
   CCoordMapper mapper;
 };
+
+// Stores the node as an archive object and loads it back; null when another class came back.
+template <class T>
+std::unique_ptr<T> RoundTrip(T& node, Bytes* pBytes = nullptr) {
+  const Bytes bytes = StoreBytes([&](CArchive& ar) { ar.WriteObject(&node); });
+  if (pBytes) *pBytes = bytes;
+  CObject* loaded = nullptr;
+  LoadBytes(bytes, [&](CArchive& ar) { loaded = ar.ReadObject(nullptr); });
+  std::unique_ptr<CObject> owner(loaded);
+  auto* typed = dynamic_cast<T*>(loaded);
+  if (typed) owner.release();
+  return std::unique_ptr<T>(typed);
+}
