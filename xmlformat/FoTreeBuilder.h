@@ -1,0 +1,70 @@
+#pragma once
+// Turns a sheet's edit tree into the FO node tree that the XML writers write: lines become
+// blocks, runs of one format become inlines, and every picture and embedded object goes to a
+// side file beside the sheet XML. One builder serves one write, so the side files of that
+// write are numbered once and never share a name. A failure stops the build and is reported
+// with its cause; what was appended before it stays in the tree, which the caller discards.
+
+#include <string>
+
+#include "model/StringW.h"
+
+class CEditChar;
+class CEditNode;
+class CEditPrint;
+class CEditTable;
+class CFoBlock;
+class CFoInlineContainer;
+class CQVXMLNode;
+
+class CFoTreeBuilder {
+ public:
+  // The sheet whose folder and file title name the side files and whose pack list records
+  // them; null takes the sheet root of each picture or object.
+  explicit CFoTreeBuilder(CEditPrint* pSheet = nullptr);
+
+  // Appends to pParent the FO nodes for the children of pSource; a sheet root and a table
+  // go to their own builders.
+  BOOL BuildFoTree(CEditNode* pSource, CQVXMLNode* pParent);
+  // One block container per question part, text box and page break, in the root's order.
+  BOOL BuildFoPages(CEditPrint* pRoot, CQVXMLNode* pParent);
+  BOOL BuildFoTable(CEditTable* pTable, CQVXMLNode* pParent);
+
+  // Why the last build failed.
+  const CStringW& GetError() const { return m_strError; }
+  // A text for the user that the failure brought, empty when it brought none.
+  const CStringW& GetUserMessage() const { return m_strUserMessage; }
+
+ private:
+  struct RUN {
+    CEditChar* pFirst = nullptr;
+    CStringW text;
+  };
+  struct LINE_STATE {
+    BOOL bNeedBlock = TRUE;
+    CFoBlock* pBlock = nullptr;
+    RUN run;
+  };
+
+  template <class Step>
+  BOOL Guard(Step step);
+
+  void ConvertTree(CEditNode* pSource, CQVXMLNode* pParent);
+  void ConvertPages(CEditPrint* pRoot, CQVXMLNode* pParent);
+  void ConvertPart(CEditPrint* pRoot, CEditNode* pPart, CQVXMLNode* pParent);
+  void ConvertTable(CEditTable* pTable, CQVXMLNode* pParent);
+  void ConvertChildren(CEditNode* pContainer, CQVXMLNode* pParent);
+  void ConvertFloat(CEditNode* pFloat, CQVXMLNode* pParent);
+  void AddCharacter(LINE_STATE& state, CEditChar* pChar);
+  void EndLine(LINE_STATE& state, CEditChar* pLineEnd);
+  void CloseRun(LINE_STATE& state);
+  void ConvertInline(CEditNode* pChild, CFoBlock* pBlock);
+  void ConvertFormula(CEditNode* pFormula, CFoBlock* pBlock);
+  void ConvertInlineContainer(CEditNode* pChild, int nBlockKind, CFoBlock* pBlock);
+
+  CEditPrint* m_pSheet;
+  int m_nPictureFileNo = 0;
+  int m_nObjectFileNo = 0;
+  CStringW m_strError;
+  CStringW m_strUserMessage;
+};
