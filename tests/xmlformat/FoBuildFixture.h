@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "elements/EditDmonno.h"
+#include "elements/EditMonno.h"
 #include "elements/EditFloat.h"
 #include "elements/EditGai.h"
 #include "elements/EditKaiPage.h"
@@ -17,6 +18,7 @@
 #include "model/EditCR.h"
 #include "model/EditSentence.h"
 #include "model/FoBlockContainer.h"
+#include "model/FoFlowElements.h"
 #include "model/FoPageElements.h"
 #include "tests/support/FoFieldDump.h"
 #include "tests/support/StringWPrint.h"
