@@ -11,11 +11,13 @@
 
 class CEditChar;
 class CEditNode;
+class CEditObject;
 class CEditPrint;
 class CEditTable;
 class CFoBlock;
 class CFoInlineContainer;
 class CQVXMLNode;
+class QString;
 
 class CFoTreeBuilder {
  public:
@@ -40,6 +42,11 @@ class CFoTreeBuilder {
     CEditChar* pFirst = nullptr;
     CStringW text;
   };
+  struct SIDE_FILE {
+    CEditPrint* pSheet = nullptr;  // lists the file for packing
+    CStringW name;                 // as the sheet XML names it
+    CStringW path;
+  };
   struct LINE_STATE {
     BOOL bNeedBlock = TRUE;
     CFoBlock* pBlock = nullptr;
@@ -61,6 +68,10 @@ class CFoTreeBuilder {
   void ConvertInline(CEditNode* pChild, CFoBlock* pBlock);
   void ConvertFormula(CEditNode* pFormula, CFoBlock* pBlock);
   void ConvertInlineContainer(CEditNode* pChild, int nBlockKind, CFoBlock* pBlock);
+  void ConvertObject(CEditNode* pNode, CFoBlock* pBlock);
+  // Takes the next number of the counter; the file lies in the sheet's folder.
+  SIDE_FILE NextSideFile(CEditNode* pNode, int& nNumber, const QString& extension);
+  void WriteObjectFile(CEditObject* pNode, const SIDE_FILE& file);
 
   CEditPrint* m_pSheet;
   int m_nPictureFileNo = 0;

@@ -96,6 +96,8 @@ void CFoTreeBuilder::ConvertInline(CEditNode* pChild, CFoBlock* pBlock) {
       return;
     case NTYPE_EDITCYUKAI:
       return ConvertInlineContainer(pChild, BK_CYUKAI, pBlock);
+    case NTYPE_EDITOBJECT:
+      return ConvertObject(pChild, pBlock);
     case NTYPE_EDITTABLE:
       return ConvertTable(CastOrFail<CEditTable>(pChild, u"a table"),
                           AppendNew<CFoTableAndCaption>(AppendNew<CFoInlineContainer>(pBlock)));

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/GaijiCode.h"
+#include "model/GaijiCode.h"
 
 TEST(GaijiCodeTest, FindsTheSlotOfTheFirstRow) {
   struct {

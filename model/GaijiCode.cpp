@@ -1,4 +1,4 @@
-#include "app/GaijiCode.h"
+#include "model/GaijiCode.h"
 
 #include "platform/GaijiCodeTable.h"
 

@@ -1,0 +1,62 @@
+#include <QDir>
+#include <QString>
+
+#include "elements/EditObject.h"
+#include "elements/EditObjectItem.h"
+#include "elements/EditPrint.h"
+#include "model/FoFlowElements.h"
+#include "model/MondaiElements.h"
+#include "platform/AnsiCodePage.h"
+#include "platform/Archive.h"
+#include "platform/File.h"
+#include "xmlformat/FoBuildFailure.h"
+#include "xmlformat/FoTreeBuilder.h"
+
+namespace {
+
+QString ToQString(const CStringW& text) { return QString::fromStdU16String(text.str()); }
+
+}  // namespace
+
+CFoTreeBuilder::SIDE_FILE CFoTreeBuilder::NextSideFile(CEditNode* pNode, int& nNumber, const QString& extension) {
+  CEditPrint* sheet = m_pSheet ? m_pSheet : dynamic_cast<CEditPrint*>(pNode->GetRootNode());
+  if (!sheet || sheet->m_strDir.IsEmpty()) FailBuild(u"the sheet has no folder for its side files");
+  ++nNumber;
+  QString name = QString::asprintf("%s-%02d.", ToQString(sheet->m_strFname).toUtf8().constData(), nNumber) + extension;
+  SIDE_FILE file;
+  file.pSheet = sheet;
+  file.name = CStringW(name.toStdU16String());
+  file.path = CStringW(QDir(ToQString(sheet->m_strDir)).filePath(name).toStdU16String());
+  return file;
+}
+
+void CFoTreeBuilder::ConvertObject(CEditNode* pNode, CFoBlock* pBlock) {
+  auto* node = CastOrFail<CEditObject>(pNode, u"an embedded object");
+  SIDE_FILE file = NextSideFile(node, m_nObjectFileNo, u"bin"_qs);
+  auto* object = AppendNew<CMondaiObject>(AppendNew<CFoInstreamForeignObject>(pBlock));
+  object->m_nWidth = node->m_nWidth;
+  object->m_nHeight = node->m_nHeight;
+  object->m_strData = WideToAnsi(file.name.str());
+  WriteObjectFile(node, file);
+}
+
+void CFoTreeBuilder::WriteObjectFile(CEditObject* pNode, const SIDE_FILE& file) {
+  const CStringW cause = CStringW(u"the object file cannot be written: ") + file.path;
+  CFile out;
+  if (!out.Open(ToQString(file.path).toUtf8().constData(), CFile::modeCreate | CFile::modeWrite)) FailBuild(cause);
+  try {
+    CArchive ar(&out, CArchive::store);
+    if (pNode->m_pItem)
+      pNode->m_pItem->Serialize(ar);
+    else
+      COleClientItem::StoreNoItem(ar);
+    ar.Flush();
+    out.Flush();
+  } catch (const CFileException&) {
+    FailBuild(cause);
+  } catch (const CArchiveException&) {
+    FailBuild(cause);
+  }
+  out.Close();
+  file.pSheet->m_arrPackFiles.push_back(file.path);
+}
