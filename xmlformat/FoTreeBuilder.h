@@ -10,6 +10,7 @@
 #include "model/StringW.h"
 
 class CEditChar;
+class CEditKan;
 class CEditNode;
 class CEditObject;
 class CEditPrint;
@@ -31,6 +32,13 @@ class CFoTreeBuilder {
   // One block container per question part, text box and page break, in the root's order.
   BOOL BuildFoPages(CEditPrint* pRoot, CQVXMLNode* pParent);
   BOOL BuildFoTable(CEditTable* pTable, CQVXMLNode* pParent);
+  // A kanbun block: its right kana, its marks as one inline each, its left kana.
+  BOOL BuildFoKan(CEditKan* pKan, CFoInlineContainer* pContainer);
+
+  // Below pNode, gives the characters that need it their gaiji slot and the gaiji face: a run
+  // is split so that each such character stands alone in its inline; MathML tokens other
+  // than mo are changed in place. No inline is descended into. FALSE when memory ran out.
+  static BOOL ApplyGaijiFont(CQVXMLNode* pNode, BOOL bVertical);
 
   // Why the last build failed.
   const CStringW& GetError() const { return m_strError; }
@@ -60,6 +68,7 @@ class CFoTreeBuilder {
   void ConvertPages(CEditPrint* pRoot, CQVXMLNode* pParent);
   void ConvertPart(CEditPrint* pRoot, CEditNode* pPart, CQVXMLNode* pParent);
   void ConvertTable(CEditTable* pTable, CQVXMLNode* pParent);
+  void ConvertKan(CEditKan* pKan, CFoInlineContainer* pContainer);
   void ConvertChildren(CEditNode* pContainer, CQVXMLNode* pParent);
   void ConvertFloat(CEditNode* pFloat, CQVXMLNode* pParent);
   void AddCharacter(LINE_STATE& state, CEditChar* pChar);

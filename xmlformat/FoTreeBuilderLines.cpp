@@ -1,5 +1,6 @@
 #include "elements/EditDmonno.h"
 #include "elements/EditFloat.h"
+#include "elements/EditKan.h"
 #include "elements/EditMonno.h"
 #include "elements/EditTable.h"
 #include "math/MathMLExport.h"
@@ -96,6 +97,8 @@ void CFoTreeBuilder::ConvertInline(CEditNode* pChild, CFoBlock* pBlock) {
       return;
     case NTYPE_EDITCYUKAI:
       return ConvertInlineContainer(pChild, BK_CYUKAI, pBlock);
+    case NTYPE_EDITKAN:
+      return ConvertKan(CastOrFail<CEditKan>(pChild, u"a kanbun block"), AppendNew<CFoInlineContainer>(pBlock));
     case NTYPE_EDITOBJECT:
       return ConvertObject(pChild, pBlock);
     case NTYPE_EDITTABLE:
