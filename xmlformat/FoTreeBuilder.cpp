@@ -9,8 +9,7 @@
 
 CFoTreeBuilder::CFoTreeBuilder(CEditPrint* pSheet) : m_pSheet(pSheet) {}
 
-template <class Step>
-BOOL CFoTreeBuilder::Guard(Step step) {
+BOOL CFoTreeBuilder::Guard(const std::function<void()>& step) {
   m_strError.Empty();
   m_strUserMessage.Empty();
   try {

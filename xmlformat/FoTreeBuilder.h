@@ -5,7 +5,7 @@
 // write are numbered once and never share a name. A failure stops the build and is reported
 // with its cause; what was appended before it stays in the tree, which the caller discards.
 
-#include <string>
+#include <functional>
 
 #include "model/StringW.h"
 
@@ -61,8 +61,8 @@ class CFoTreeBuilder {
     RUN run;
   };
 
-  template <class Step>
-  BOOL Guard(Step step);
+  // Runs a step of the build; FALSE with the cause recorded when it fails.
+  BOOL Guard(const std::function<void()>& step);
 
   void ConvertTree(CEditNode* pSource, CQVXMLNode* pParent);
   void ConvertPages(CEditPrint* pRoot, CQVXMLNode* pParent);

@@ -48,19 +48,20 @@ int ApplyGaijiToRun(CFoInline& run, BOOL bVertical) {
   if (pieces.empty() || (pieces.size() == 1 && !pieces[0].bGaiji)) return 1;
   CQVXMLNode* parent = run.GetParent();
   const int index = run.GetIndex();
-  for (size_t i = 0; i < pieces.size(); ++i) {
-    CFoInline* piece = &run;
-    if (i > 0) {
-      piece = new CFoInline();
-      CopyRunFormat(run, *piece);
-      parent->InsertChild(index + int(i), piece);
-      if (piece->GetParent() != parent) {
-        delete piece;
-        throw std::bad_alloc();
-      }
+  std::vector<CFoInline*> runs{&run};
+  for (size_t i = 1; i < pieces.size(); ++i) {
+    auto* piece = new CFoInline();
+    CopyRunFormat(run, *piece);
+    parent->InsertChild(index + int(i), piece);
+    if (piece->GetParent() != parent) {
+      delete piece;
+      throw std::bad_alloc();
     }
-    piece->SetText(pieces[i].text);
-    if (pieces[i].bGaiji) piece->m_fontProps.SetFontFamily(bVertical ? kVerticalGaijiFace : kGaijiFace);
+    runs.push_back(piece);
+  }
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    runs[i]->SetText(pieces[i].text);
+    if (pieces[i].bGaiji) runs[i]->m_fontProps.SetFontFamily(bVertical ? kVerticalGaijiFace : kGaijiFace);
   }
   return int(pieces.size());
 }
