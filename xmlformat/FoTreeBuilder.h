@@ -14,6 +14,7 @@ class CEditKan;
 class CEditNode;
 class CEditObject;
 class CEditPrint;
+class CEditRuby;
 class CEditTable;
 class CFoBlock;
 class CFoInlineContainer;
@@ -34,6 +35,8 @@ class CFoTreeBuilder {
   BOOL BuildFoTable(CEditTable* pTable, CQVXMLNode* pParent);
   // A kanbun block: its right kana, its marks as one inline each, its left kana.
   BOOL BuildFoKan(CEditKan* pKan, CFoInlineContainer* pContainer);
+  // A ruby: its reading's blocks, then its base's.
+  BOOL BuildFoRuby(CEditRuby* pRuby, CFoInlineContainer* pContainer);
 
   // Below pNode, gives the characters that need it their gaiji slot and the gaiji face: a run
   // is split so that each such character stands alone in its inline; MathML tokens other
@@ -69,6 +72,9 @@ class CFoTreeBuilder {
   void ConvertPart(CEditPrint* pRoot, CEditNode* pPart, CQVXMLNode* pParent);
   void ConvertTable(CEditTable* pTable, CQVXMLNode* pParent);
   void ConvertKan(CEditKan* pKan, CFoInlineContainer* pContainer);
+  void ConvertRuby(CEditRuby* pRuby, CFoInlineContainer* pContainer);
+  void ConvertPoints(CEditNode* pPoints, CFoBlock* pBlock);
+  void ConvertPicture(CEditNode* pNode, CFoBlock* pBlock);
   void ConvertChildren(CEditNode* pContainer, CQVXMLNode* pParent);
   void ConvertFloat(CEditNode* pFloat, CQVXMLNode* pParent);
   void AddCharacter(LINE_STATE& state, CEditChar* pChar);

@@ -1,7 +1,9 @@
 #include "elements/EditDmonno.h"
 #include "elements/EditFloat.h"
+#include "elements/EditHaiten.h"
 #include "elements/EditKan.h"
 #include "elements/EditMonno.h"
+#include "elements/EditRuby.h"
 #include "elements/EditTable.h"
 #include "math/MathMLExport.h"
 #include "model/EditCR.h"
@@ -95,8 +97,16 @@ void CFoTreeBuilder::ConvertInline(CEditNode* pChild, CFoBlock* pBlock) {
     case NTYPE_EDITMONNO:
       AppendInstream<CMondaiNo>(pBlock)->m_nNumberFormat = NumberFormatOf(pChild);
       return;
+    case NTYPE_EDITHAITEN:
+      return ConvertPoints(pChild, pBlock);
     case NTYPE_EDITCYUKAI:
       return ConvertInlineContainer(pChild, BK_CYUKAI, pBlock);
+    case NTYPE_EDITKASEN:
+      return ConvertInlineContainer(pChild, BK_KASEN, pBlock);
+    case NTYPE_EDITRUBY:
+      return ConvertRuby(CastOrFail<CEditRuby>(pChild, u"a ruby"), AppendNew<CFoInlineContainer>(pBlock));
+    case NTYPE_EDITGRAPHIC:
+      return ConvertPicture(pChild, pBlock);
     case NTYPE_EDITKAN:
       return ConvertKan(CastOrFail<CEditKan>(pChild, u"a kanbun block"), AppendNew<CFoInlineContainer>(pBlock));
     case NTYPE_EDITOBJECT:
@@ -110,6 +120,11 @@ void CFoTreeBuilder::ConvertInline(CEditNode* pChild, CFoBlock* pBlock) {
   }
 }
 
+void CFoTreeBuilder::ConvertPoints(CEditNode* pPoints, CFoBlock* pBlock) {
+  const HAITEN_INFO& points = CastOrFail<CEditHaiten>(pPoints, u"a points text")->m_haiten;
+  if (points.m_nEach > 0 || points.m_nTotal > 0) AppendInstream<CMondaiHai>(pBlock)->m_haiten = points;
+}
+
 void CFoTreeBuilder::ConvertFormula(CEditNode* pFormula, CFoBlock* pBlock) {
   auto* math = AppendInstream<CMathMLMath>(pBlock);
   if (pFormula->m_nContext == kAnswerContext) math->m_nContext = kAnswerContext;
@@ -120,4 +135,21 @@ void CFoTreeBuilder::ConvertInlineContainer(CEditNode* pChild, int nBlockKind, C
   auto* container = AppendNew<CFoInlineContainer>(pBlock);
   container->m_nBlockKind = nBlockKind;
   ConvertChildren(pChild, container);
+}
+
+BOOL CFoTreeBuilder::BuildFoRuby(CEditRuby* pRuby, CFoInlineContainer* pContainer) {
+  return Guard([&] { ConvertRuby(pRuby, pContainer); });
+}
+
+void CFoTreeBuilder::ConvertRuby(CEditRuby* pRuby, CFoInlineContainer* pContainer) {
+  if (!pRuby || !pContainer) FailBuild(u"nothing to convert");
+  pContainer->m_borderProps.Copy(*pRuby);
+  pContainer->m_kasenProps.Copy(*pRuby);
+  pContainer->m_nBlockKind = BK_RUBY;
+  CEditNode* base = pRuby->GetEditChildAt(0);
+  CEditNode* text = pRuby->GetEditChildAt(1);
+  if (!base || !text) FailBuild(u"a ruby without its text or base");
+  // The reading comes first.
+  ConvertChildren(text, pContainer);
+  ConvertChildren(base, pContainer);
 }

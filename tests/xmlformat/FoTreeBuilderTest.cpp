@@ -1,3 +1,7 @@
+#include "elements/EditHaiten.h"
+#include "elements/EditRuby.h"
+#include "elements/EditRubyBase.h"
+#include "elements/EditRubyText.h"
 #include "tests/xmlformat/FoBuildFixture.h"
 
 namespace {
@@ -105,6 +109,38 @@ const LINE_CASE kLineCases[] = {
      "      dno format=3\n"
      "    fo:instream-foreign-object\n"
      "      no format=7\n"
+     "    fo:inline face=A size=371\n"},
+    {"PointsWithoutPointsGiveNothing",
+     [](CEditSentence* s) {
+       AddNode(s, new CEditHaiten());
+       auto* points = AddNode(s, new CEditHaiten());
+       points->m_haiten.m_nEach = 2;
+       points->m_haiten.m_nTotal = 10;
+       AddLineEnd(s);
+     },
+     "fo:block-container\n"
+     "  fo:block line=71\n"
+     "    fo:instream-foreign-object\n"
+     "      hai each=2 total=10\n"
+     "    fo:inline face=A size=371\n"},
+    {"RubyTextBeforeItsBase",
+     [](CEditSentence* s) {
+       auto* ruby = AddNode(s, new CEditRuby());
+       auto* base = AddNode(ruby, new CEditRubyBase());
+       AddText(base, u"漢");
+       AddLineEnd(base);
+       auto* reading = AddNode(ruby, new CEditRubyText());
+       AddText(reading, u"かん", "B");
+       AddLineEnd(reading, "B");
+       AddLineEnd(s);
+     },
+     "fo:block-container\n"
+     "  fo:block line=71\n"
+     "    fo:inline-container kind=1\n"
+     "      fo:block line=71\n"
+     "        fo:inline face=B size=371 'かん'\n"
+     "      fo:block line=71\n"
+     "        fo:inline face=A size=371 '漢'\n"
      "    fo:inline face=A size=371\n"},
     {"TwoByTwoTable",
      [](CEditSentence* s) {
