@@ -1,0 +1,145 @@
+#include <QFile>
+#include <QString>
+#include <memory>
+
+#include "elements/EditPrint.h"
+#include "elements/EditTable.h"
+#include "model/EditCR.h"
+#include "model/FoFlowElements.h"
+#include "model/MondaiElements.h"
+#include "platform/Archive.h"
+#include "platform/File.h"
+#include "xmlformat/FoItemFactory.h"
+#include "xmlformat/FoLayoutImport.h"
+
+namespace {
+
+bool IsHighSurrogate(char16_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
+bool IsLowSurrogate(char16_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
+
+// The length of the character at the index: a surrogate pair stays one character.
+int CharacterLength(const CStringW& text, int index) {
+  return index + 1 < text.GetLength() && IsHighSurrogate(text[index]) && IsLowSurrogate(text[index + 1]) ? 2 : 1;
+}
+
+// A bare file name: no folder part, no drive, not "." or "..", not empty.
+BOOL IsBareFileName(const CStringW& name) {
+  return !name.IsEmpty() && name.FindOneOf(u"/\\:") < 0 && name != CStringW(u".") && name != CStringW(u"..");
+}
+
+// The text of a file error as the system words it.
+CStringW FileErrorText(const CFileException& error, const CStringW& path) {
+  CStringW text = path;
+  switch (error.m_cause) {
+    case CFileException::fileNotFound: text += u" が見つかりませんでした。"; break;
+    case CFileException::accessDenied: text += u" にアクセスできませんでした。"; break;
+    default: text += u" のアクセス中に不明なエラーが発生しました。"; break;
+  }
+  return text.Left(256);
+}
+
+std::string LocalPath(const CStringW& path) {
+  return QFile::encodeName(QString::fromStdU16String(path.str())).toStdString();
+}
+
+}  // namespace
+
+void CFoLayoutImport::ImportFoBlocks(CQVXMLNode* pBlock, CQVXMLNode* pTarget) {
+  for (CQVXMLNode* child : pBlock->m_arrChildren) {
+    switch (child->m_nType) {
+      case XE_FO_INLINE:
+        ImportRun(child, pTarget);
+        break;
+      case XE_FO_INLINE_CONTAINER:
+        if (child->GetChildCount() > 0) ImportInlineContainer(child, pTarget);
+        break;
+      case XE_FO_TABLE_AND_CAPTION:
+        ImportFoTable(child, AppendImported(pTarget, new CEditTable));
+        break;
+      case XE_FO_INSTREAM_FOREIGN_OBJECT:
+        if (child->GetChildCount() > 0) ImportForeignObject(child->GetFirstChild(), pTarget);
+        break;
+      case XE_FO_EXTERNAL_GRAPHIC:
+        ImportGraphic(child, pTarget);
+        break;
+      default:
+        break;
+    }
+  }
+  auto* lineEnd = AppendImported(pTarget, new CEditCR);
+  lineEnd->CopyLinePropsFromFo(dynamic_cast<CFoNode*>(pBlock));
+}
+
+void CFoLayoutImport::ImportRun(CQVXMLNode* pInline, CQVXMLNode* pTarget) {
+  const CStringW& text = pInline->m_strText;
+  for (int i = 0; i < text.GetLength();) {
+    int length = CharacterLength(text, i);
+    auto* ch = AppendImported(pTarget, new CEditChar(text.Mid(i, length)));
+    ch->CopyPropsFromFo(dynamic_cast<CFoNode*>(pInline));
+    i += length;
+  }
+}
+
+void CFoLayoutImport::ImportInlineContainer(CQVXMLNode* pFo, CQVXMLNode* pTarget) {
+  switch (pFo->m_nBlockKind) {
+    case BK_RUBY: throw CFoImportError("ruby cannot be read yet");
+    case BK_CYUKAI: throw CFoImportError("in-text answers cannot be read yet");
+    case BK_KANA:
+    case BK_KANB: throw CFoImportError("kanbun blocks cannot be read yet");
+    case BK_KASEN: throw CFoImportError("numbered underlines cannot be read yet");
+    default:
+      // Kinds without a node of their own add their content to the enclosing node.
+      ImportFoLayout(pFo, pTarget);
+      break;
+  }
+}
+
+void CFoLayoutImport::ImportForeignObject(CQVXMLNode* pFo, CQVXMLNode* pTarget) {
+  switch (pFo->m_nType) {
+    case XE_MATH: throw CFoImportError("formulas cannot be read yet");
+    case XE_OBJECT: ImportObject(pFo, pTarget); break;
+    case XE_DNO:
+    case XE_NO: ImportNumber(pFo, pTarget); break;
+    case XE_HAI: ImportPoints(pFo, pTarget); break;
+    default: break;
+  }
+}
+
+void CFoLayoutImport::ImportObject(CQVXMLNode* pObject, CQVXMLNode* pTarget) {
+  auto* object = dynamic_cast<CMondaiObject*>(pObject);
+  if (!object || !m_pItems) throw CFoImportError("an embedded object cannot be made");
+  CStringW path = SideFilePath(object->m_strData.c_str());
+  CFile file;
+  CFileException error(CFileException::none, LocalPath(path));
+  if (path.IsEmpty()) error.m_cause = CFileException::accessDenied;
+  if (path.IsEmpty() || !file.Open(LocalPath(path).c_str(), CFile::modeRead, &error)) {
+    AppendImported(pTarget, new CEditCR);
+    m_arrWarnings.push_back(FileErrorText(error, path.IsEmpty() ? CStringW(object->m_strData.c_str()) : path));
+    return;
+  }
+  m_pRoot->m_arrExtractedFiles.push_back(path);
+  CArchive ar(&file, CArchive::load);
+  AppendImported(pTarget, m_pItems->CreateObjectNode(ar, path, object->m_nWidth, object->m_nHeight));
+}
+
+void CFoLayoutImport::ImportNumber(CQVXMLNode*, CQVXMLNode*) {
+  throw CFoImportError("question numbers cannot be read yet");
+}
+
+void CFoLayoutImport::ImportPoints(CQVXMLNode*, CQVXMLNode*) {
+  throw CFoImportError("points cannot be read yet");
+}
+
+void CFoLayoutImport::ImportGraphic(CQVXMLNode*, CQVXMLNode*) {
+  throw CFoImportError("pictures cannot be read yet");
+}
+
+CStringW CFoLayoutImport::SideFilePath(const char* pszName) const {
+  CStringW name(pszName);
+  if (!IsBareFileName(name)) return CStringW();
+  CStringW path = m_pRoot->m_strDrive;
+  path += m_pRoot->m_strDir;
+  if (!path.IsEmpty() && path[path.GetLength() - 1] != u'/') path += u'/';
+  path += name;
+  return path;
+}
