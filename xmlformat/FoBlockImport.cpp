@@ -2,6 +2,8 @@
 #include <QString>
 #include <memory>
 
+#include "elements/EditDmonno.h"
+#include "elements/EditMonno.h"
 #include "elements/EditPrint.h"
 #include "elements/EditTable.h"
 #include "model/EditCR.h"
@@ -13,6 +15,8 @@
 #include "xmlformat/FoLayoutImport.h"
 
 namespace {
+
+constexpr int kNumberFormatCount = 16;
 
 bool IsHighSurrogate(char16_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
 bool IsLowSurrogate(char16_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
@@ -122,8 +126,15 @@ void CFoLayoutImport::ImportObject(CQVXMLNode* pObject, CQVXMLNode* pTarget) {
   AppendImported(pTarget, m_pItems->CreateObjectNode(ar, path, object->m_nWidth, object->m_nHeight));
 }
 
-void CFoLayoutImport::ImportNumber(CQVXMLNode*, CQVXMLNode*) {
-  throw CFoImportError("question numbers cannot be read yet");
+void CFoLayoutImport::ImportNumber(CQVXMLNode* pNumber, CQVXMLNode* pTarget) {
+  // Formats outside the known styles take the direction's default.
+  auto format = [this](int nFormat, int nHorizontal, int nVertical) {
+    return nFormat >= 0 && nFormat < kNumberFormatCount ? nFormat : (m_bVertical ? nVertical : nHorizontal);
+  };
+  if (auto* major = dynamic_cast<CMondaiDno*>(pNumber))
+    AppendImported(pTarget, new CEditDmonno(format(major->m_nNumberFormat, 0, 2)));
+  else if (auto* minor = dynamic_cast<CMondaiNo*>(pNumber))
+    AppendImported(pTarget, new CEditMonno(format(minor->m_nNumberFormat, 1, 3)));
 }
 
 void CFoLayoutImport::ImportPoints(CQVXMLNode*, CQVXMLNode*) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "elements/EditFloat.h"
+#include "elements/EditQuestionNumber.h"
 #include "elements/EditTable.h"
 #include "model/EditChar.h"
 #include "model/NodeTypes.h"
@@ -16,6 +17,7 @@ inline std::string EditNodeLabel(const CQVXMLNode& node) {
   if (auto* table = dynamic_cast<const CEditTable*>(&node))
     label += " " + std::to_string(table->m_nRows) + "x" + std::to_string(table->m_nCols);
   if (auto* frame = dynamic_cast<const CEditFloat*>(&node)) label += " side=" + std::to_string(frame->GetFloatSide());
+  if (auto* number = dynamic_cast<const CEditQuestionNumber*>(&node)) label += " format=" + std::to_string(number->m_nFormat);
   if (auto* edit = dynamic_cast<const CEditNode*>(&node)) {
     if (edit->m_nBorderStyle) label += " border=" + std::to_string(edit->m_nBorderStyle);
     if (edit->m_bHidden) label += " hidden=" + std::to_string(edit->m_bHidden);

@@ -147,3 +147,40 @@ TEST_F(FoImportTest, SpacingGoesToThePartAndTheRoot) {
 }
 
 }  // namespace
+
+namespace {
+
+struct NUMBER_CASE {
+  const char* name;
+  const char16_t* attributes;
+  BOOL bVertical;
+  int nMajor;
+  int nMinor;
+};
+
+class FoNumberImportTest : public FoImportTest, public ::testing::WithParamInterface<NUMBER_CASE> {};
+
+TEST_P(FoNumberImportTest, TakesTheFormatOrTheDirectionsDefault) {
+  std::u16string attributes = GetParam().attributes;
+  ASSERT_TRUE(Import(FoFlowDocument(u"<fo:block-container><fo:block>"
+                                    u"<fo:instream-foreign-object><dno " + attributes + u"/></fo:instream-foreign-object>"
+                                    u"<fo:instream-foreign-object><no " + attributes + u"/></fo:instream-foreign-object>"
+                                    u"</fo:block></fo:block-container>"),
+                     GetParam().bVertical));
+  EXPECT_EQ(Dump(), "CEditPrint\n"
+                    "  CEditSentence\n"
+                    "    CEditDmonno format=" + std::to_string(GetParam().nMajor) + "\n"
+                    "    CEditMonno format=" + std::to_string(GetParam().nMinor) + "\n"
+                    "    CR\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FoNumberImportTest,
+                         ::testing::Values(NUMBER_CASE{"NoneHorizontal", u"", FALSE, 0, 1},
+                                           NUMBER_CASE{"NoneVertical", u"", TRUE, 2, 3},
+                                           NUMBER_CASE{"Given", u"type=\"f\"", TRUE, 5, 5},
+                                           NUMBER_CASE{"LastStyle", u"type=\"p\"", FALSE, 15, 15},
+                                           NUMBER_CASE{"OutOfRangeHorizontal", u"type=\"q\"", FALSE, 0, 1},
+                                           NUMBER_CASE{"OutOfRangeVertical", u"type=\"z\"", TRUE, 2, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
