@@ -121,7 +121,7 @@ void CFoLayoutImport::ImportObject(CQVXMLNode* pObject, CQVXMLNode* pTarget) {
     m_arrWarnings.push_back(FileErrorText(error, path.IsEmpty() ? CStringW(object->m_strData.c_str()) : path));
     return;
   }
-  m_pRoot->m_arrExtractedFiles.push_back(path);
+  m_pRoot->AddExtractedFile(LocalPath(path).c_str());
   CArchive ar(&file, CArchive::load);
   AppendImported(pTarget, m_pItems->CreateObjectNode(ar, path, object->m_nWidth, object->m_nHeight));
 }

@@ -29,7 +29,7 @@ TEST_F(FoImportTest, AnObjectIsReadFromItsSideFileAndRecorded) {
   ASSERT_EQ(m_items.m_paths.size(), 1u);
   EXPECT_EQ(m_items.m_paths[0], path);
   ASSERT_EQ(m_root.m_arrExtractedFiles.size(), 1u);
-  EXPECT_EQ(m_root.m_arrExtractedFiles[0], path);
+  EXPECT_EQ(m_root.m_arrExtractedFiles[0], QFile::encodeName(SideFile("sheet-01.bin")).toStdString());
   EXPECT_TRUE(m_warnings.empty());
 }
 
