@@ -68,6 +68,8 @@ std::string WideToAnsi(std::u16string_view text) {
   return out;
 }
 
+bool IsAnsiLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
 std::u16string AnsiToWide(std::string_view text) {
   std::u16string out;
   if (text.empty()) return out;
@@ -82,8 +84,7 @@ std::u16string AnsiToWide(std::string_view text) {
     if (errno == E2BIG) break;
     // An invalid or cut-off sequence: skip a lead byte and its trail, or one byte.
     unsigned char lead = static_cast<unsigned char>(*in);
-    bool isLead = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-    size_t skip = (isLead && inLeft >= 2) ? 2 : 1;
+    size_t skip = (IsAnsiLeadByte(lead) && inLeft >= 2) ? 2 : 1;
     in += skip;
     inLeft -= skip;
     if (outLeft < 2) break;
@@ -110,12 +111,10 @@ bool AnsiToWideStrict(std::string_view text, std::u16string* out) {
 
 namespace {
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
 // The next character's value; advances p. A lead byte before the terminator stands alone.
 unsigned NextAnsiChar(const unsigned char*& p) {
   unsigned c = *p++;
-  if (IsLeadByte(static_cast<unsigned char>(c)) && *p != 0) c = (c << 8) | *p++;
+  if (IsAnsiLeadByte(static_cast<unsigned char>(c)) && *p != 0) c = (c << 8) | *p++;
   return c;
 }
 
@@ -138,7 +137,7 @@ void CopyAnsiBounded(char* dest, size_t size, const char* src) {
   if (!src) return;
   size_t used = 0;
   for (const char* p = src; *p;) {
-    size_t length = (IsLeadByte(static_cast<unsigned char>(*p)) && p[1]) ? 2 : 1;
+    size_t length = (IsAnsiLeadByte(static_cast<unsigned char>(*p)) && p[1]) ? 2 : 1;
     if (used + length > size - 1) break;
     std::memcpy(dest + used, p, length);
     used += length;

@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+// True for a byte that starts a CP932 double-byte character (0x81-0x9F, 0xE0-0xFC).
+bool IsAnsiLeadByte(unsigned char b);
+
 // Units that CP932 cannot hold become '?'.
 std::string WideToAnsi(std::u16string_view text);
 // Byte sequences that are not CP932 become U+30FB.

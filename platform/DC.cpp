@@ -492,7 +492,7 @@ BOOL CDC::ExtTextOutA(int x, int y, UINT options, const RECT* rect, const char* 
   // A double-byte character advances by the sum of its two bytes' entries.
   for (size_t i = 0; i < ansi.size();) {
     auto lead = static_cast<unsigned char>(ansi[i]);
-    size_t length = ((lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC)) && i + 1 < ansi.size() ? 2 : 1;
+    size_t length = IsAnsiLeadByte(lead) && i + 1 < ansi.size() ? 2 : 1;
     std::u16string unit = AnsiToWide(ansi.substr(i, length));
     wide += unit.empty() ? u"\u30FB" : unit.substr(0, 1);
     if (dx) wideDx.push_back(length == 2 ? dx[i] + dx[i + 1] : dx[i]);

@@ -32,3 +32,27 @@ TEST(AnsiCodePage, BoundedCopyNeverSplitsADoubleByteCharacter) {
   CopyAnsiBounded(field, sizeof field, nullptr);
   EXPECT_EQ(std::string(field, sizeof field), std::string(6, '\0'));
 }
+
+// Each user of the lead-byte range, at both edges of both runs.
+TEST(AnsiCodePage, LeadByteRangeEdges) {
+  struct Case { unsigned char byte; bool lead; } cases[] = {
+      {0x81, true},  {0x9F, true},  {0xE0, true},  {0xFC, true},
+      {0x80, false}, {0xA0, false}, {0xDF, false}, {0xFD, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.byte));
+    const std::string b(1, char(c.byte));
+    EXPECT_EQ(IsAnsiLeadByte(c.byte), c.lead);
+
+    char field[3];
+    CopyAnsiBounded(field, sizeof field, ("a" + b + "\x40").c_str());
+    EXPECT_EQ(std::string(field, 2), c.lead ? std::string("a\0", 2) : "a" + b);
+
+    // As a lead its character sorts above every single byte.
+    EXPECT_EQ(CompareAnsi((b + "\x40").c_str(), "\xFE"), c.lead ? 1 : -1);
+
+    // 0x7F is never a trail: a lead swallows it, any other byte leaves it standing.
+    std::u16string wide = AnsiToWide(b + "\x7F");
+    EXPECT_EQ(wide.back() == u'\x7F', !c.lead) << wide.size();
+  }
+}

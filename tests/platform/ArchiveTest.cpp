@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 
 #include "platform/Archive.h"
@@ -7,6 +12,16 @@
 #include "tests/support/Bytes.h"
 
 namespace {
+
+// Lets the process map at most `growth` more bytes than it holds now.
+void CapAddressSpaceGrowth(rlim_t growth) {
+  std::ifstream statm("/proc/self/statm");
+  rlim_t pages = 0;
+  statm >> pages;
+  rlim_t limit = pages * rlim_t(sysconf(_SC_PAGESIZE)) + growth;
+  rlimit cap{limit, limit};
+  setrlimit(RLIMIT_AS, &cap);
+}
 
 class CArchiveTestItem : public CObject {
   DECLARE_SERIAL(CArchiveTestItem)
@@ -32,6 +47,7 @@ IMPLEMENT_SERIAL(CArchiveTestSchemaTwo, CObject, 2)
 TEST(Archive, CountsAndStringsUseTheirShortAndLongForms) {
   EXPECT_EQ(ToHex(StoreBytes([](CArchive& ar) { ar.WriteCount(5); })), "05 00");
   EXPECT_EQ(ToHex(StoreBytes([](CArchive& ar) { ar.WriteCount(0xFFFE); })), "FE FF");
+  EXPECT_EQ(ToHex(StoreBytes([](CArchive& ar) { ar.WriteCount(0xFFFF); })), "FF FF FF FF 00 00");
   EXPECT_EQ(ToHex(StoreBytes([](CArchive& ar) { ar.WriteCount(70000); })), "FF FF 70 11 01 00");
   EXPECT_EQ(ToHex(StoreBytes([](CArchive& ar) { ar.WriteString8("ab"); })), "02 61 62");
 
@@ -43,6 +59,7 @@ TEST(Archive, CountsAndStringsUseTheirShortAndLongForms) {
     LoadBytes(bytes, [&](CArchive& ar) { EXPECT_EQ(ar.ReadString8(), text); });
   }
   LoadBytes(HexBytes("FF FF 70 11 01 00"), [](CArchive& ar) { EXPECT_EQ(ar.ReadCount(), 70000u); });
+  LoadBytes(HexBytes("FF FF FF FF 00 00"), [](CArchive& ar) { EXPECT_EQ(ar.ReadCount(), 0xFFFFu); });
 }
 
 TEST(Archive, ObjectRecordsTagNewClassesAndReferenceSeenOnes) {
@@ -99,6 +116,8 @@ TEST(Archive, DamagedRecordsThrowTheArchiveException) {
        CArchiveException::badSchema},
       {"class reference never defined", "05 80 00 00 00 00", CArchiveException::badIndex},
       {"object reference never defined", "09 00", CArchiveException::badIndex},
+      {"class reference equal to the map count", "01 80", CArchiveException::badIndex},
+      {"object reference equal to the map count", "01 00", CArchiveException::badIndex},
       {"escaped index out of range", "FF 7F 00 00 01 00", CArchiveException::badIndex},
       {"huge string length", "FF FF FF FF FF FF 7F", CArchiveException::endOfFile},
       {"empty data", "", CArchiveException::endOfFile},
@@ -116,6 +135,22 @@ TEST(Archive, DamagedRecordsThrowTheArchiveException) {
     }
     EXPECT_TRUE(threw) << c.name;
   }
+}
+
+// With the address space capped, allocating the stored length would fail the read.
+TEST(Archive, OverlongStringFailsBeforeAllocating) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        CapAddressSpaceGrowth(256u << 20);
+        try {
+          LoadBytes(HexBytes("FF FF FF FF FF FF FF 61"), [](CArchive& ar) { ar.ReadString8(); });
+        } catch (const CArchiveException& e) {
+          std::_Exit(e.m_cause == CArchiveException::endOfFile ? 0 : 2);
+        }
+        std::_Exit(3);
+      },
+      testing::ExitedWithCode(0), "");
 }
 
 TEST(Archive, RequestedClassIsEnforced) {
