@@ -171,6 +171,18 @@ TEST_F(DcRecordingTest, SaveAndRestoreBringBackObjectsAttributesAndMapping) {
   EXPECT_FALSE(Last().clipped);
 }
 
+TEST_F(DcRecordingTest, RestoreMinusOneTakesTheLatestSave) {
+  dc.SaveDC();
+  dc.SetTextColor(RGB(0, 0, 255));
+  dc.SaveDC();
+  dc.SetTextColor(RGB(0, 255, 0));
+  EXPECT_TRUE(dc.RestoreDC(-1));
+  EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 255));
+  EXPECT_TRUE(dc.RestoreDC(-1));
+  EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
+  EXPECT_FALSE(dc.RestoreDC(-1));
+}
+
 TEST_F(DcRecordingTest, SelectingAnEmptyObjectChangesNothing) {
   CPen empty;
   CPen* current = dc.GetCurrentPen();
