@@ -120,6 +120,17 @@ TEST(QVXMLNode, PositionAndStructure) {
   root->InsertChild(1, a);
   EXPECT_EQ(root->GetChildAt(1), a);
   EXPECT_EQ(root->GetChildCount(), 5);
+
+  // An index equal to the child count appends, also into an empty node.
+  CQVXMLNode* last = Node(kChar);
+  root->InsertChild(5, last);
+  EXPECT_EQ(root->GetLastChild(), last);
+  EXPECT_EQ(last->m_pParent, root.get());
+  auto empty = std::make_unique<CQVXMLNode>();
+  CQVXMLNode* only = Node(kChar);
+  empty->InsertChild(0, only);
+  EXPECT_EQ(empty->GetFirstChild(), only);
+  EXPECT_EQ(only->m_pParent, empty.get());
 }
 
 TEST(QVXMLNode, OutOfRangeIndexesChangeNothing) {

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "model/BlockLineRelatedProperties.h"
 #include "model/FontList.h"
@@ -303,21 +304,26 @@ TEST_F(UndoExecutorTest, NameFieldOnAPageSetsThePageEntry) {
 }
 
 TEST_F(UndoExecutorTest, IndexActionsReinsertAtTheirIndex) {
-  CEditNode* first = AddChar(m_sentence);
-  AddChar(m_sentence);
-  CEditNode* removed = AddChar(m_sentence);
-  m_sentence.RemoveChild(removed);
-  m_sentence.InsertChild(1, removed);
-  removed->Detach();
-  CUndoGroup group;
-  group.AddIndexAction(UNDO_REMOVE_AT, removed, first, 1, &m_sentence, 0, 0);
-  m_document.AddPendingDelete(removed);
-  m_executor.Undo(group);
-  EXPECT_EQ(m_sentence.GetChildAt(1), removed);
-  EXPECT_EQ(m_view.m_pCaretNode, first);
-  m_executor.Redo(group);
-  EXPECT_EQ(m_sentence.GetChildCount(), 2);
-  EXPECT_TRUE(m_document.IsPending(removed));
+  struct Case { int count; int index; } cases[] = {{3, 1}, {3, 2}, {1, 0}};  // middle, last, only
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.index);
+    CEditNode sentence(NTYPE_EDITSENTENCE);
+    std::vector<CEditNode*> chars;
+    for (int i = 0; i < c.count; ++i) chars.push_back(AddChar(sentence));
+    CEditNode* removed = chars[size_t(c.index)];
+    CEditNode* caret = c.index > 0 ? chars[0] : nullptr;
+    removed->Detach();
+    CUndoGroup group;
+    group.AddIndexAction(UNDO_REMOVE_AT, removed, caret, c.index, &sentence, 0, 0);
+    m_document.AddPendingDelete(removed);
+    m_executor.Undo(group);
+    EXPECT_EQ(sentence.GetChildAt(c.index), removed);
+    EXPECT_EQ(sentence.GetChildCount(), c.count);
+    EXPECT_FALSE(m_document.IsPending(removed));
+    m_executor.Redo(group);
+    EXPECT_EQ(sentence.GetChildCount(), c.count - 1);
+    EXPECT_TRUE(m_document.IsPending(removed));
+  }
 }
 
 TEST_F(UndoExecutorTest, UnknownCodeSkipsTheRefreshButAppliesTheRest) {
