@@ -158,3 +158,15 @@ void CEditMathElement::WidenLineByOverhang(int nLine) {
   line.props.m_nWidth += m_nOverhangRight;
   GetBox(0)->SetLine(nLine, line);
 }
+
+void CEditMathElement::PlaceMember(CEditNode& member, POINT at, int bVertical) {
+  EDIT_LAYOUT_PARAM p{};
+  p.nX = at.x;
+  p.nY = at.y;
+  p.nLineAscent = member.m_nAscent;
+  p.nLineHalf = member.m_nCenter;
+  member.Arrange(&p, bVertical);
+  member.m_rcHit = RECT{at.x, at.y, at.x + member.m_nWidth, at.y + member.m_nHeight};
+  member.m_nLine = 0;
+  member.m_nInLine = 0;
+}

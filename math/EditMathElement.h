@@ -23,7 +23,7 @@ class CEditMathElement : public CEditMathContainer {
   void ApplyFontSize(CUndoGroup* pUndo) override;
 
   // Gives a new, empty element one slot end per slot, at its slot's size.
-  void CreateSlots();
+  virtual void CreateSlots();
   // One letter a slot, slot 0 first: 'f' full size, 's' script size.
   virtual const char* GetSlotSizes() const = 0;
   int GetSlotHeight(int nSlot) const;
@@ -49,6 +49,9 @@ class CEditMathElement : public CEditMathContainer {
   void TakeOverhangs(int nBaseSlot, BOOL bFromFirst, BOOL bItalicMinimum);
   // Widens line n of box 0 by a positive right overhang.
   void WidenLineByOverhang(int nLine);
+  // Places a character the element holds at a point, on its own ascent and half height; its
+  // hit box is its width and height from there.
+  static void PlaceMember(CEditNode& member, POINT at, int bVertical);
 
   // The arguments of the running Measure, for elements that measure more than their slots.
   EDIT_LAYOUT_PARAM m_measureParam{};

@@ -42,13 +42,7 @@ void CEditOPresubSub::PlaceSlots(const EDIT_LAYOUT_PARAM& param, int bVertical) 
   const int bottom = top + m_operator.m_nHeight;
   const int letter = x + preSub.m_nWidth;
   PlaceAt(x, top, {{x, bottom - preSub.m_nHeight}}, bVertical);
-  EDIT_LAYOUT_PARAM p{};
-  p.nX = letter;
-  p.nY = top;
-  p.nLineAscent = m_operator.m_nAscent;
-  p.nLineHalf = m_operator.m_nCenter;
-  m_operator.Arrange(&p, bVertical);
-  m_operator.m_rcHit = RECT{letter, top, letter + m_operator.m_nWidth, bottom};
+  PlaceMember(m_operator, POINT{letter, top}, bVertical);
   PlaceLine(1, letter + m_operator.m_nWidth, bottom - sub.m_nHeight, bVertical);
 }
 

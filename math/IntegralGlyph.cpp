@@ -37,7 +37,7 @@ void SerializeGlyphFont(CArchive& ar, LOGFONTA& lf) {
   TerminateFaceName(lf.lfFaceName, LF_FACESIZE);
 }
 
-CIntegralGlyph::CIntegralGlyph() : CEditMathChar(kGaijiIntegral) {}
+CIntegralGlyph::CIntegralGlyph() : CSignGlyph(kGaijiIntegral) {}
 
 void CIntegralGlyph::PrepareFont(const LOGFONTA& lfOwner) {
   m_lfGlyph = lfOwner;
@@ -61,23 +61,3 @@ void CIntegralGlyph::MeasureSign(CDC* pDC, CCoordMapper* pMapper, LONG lfOwnerHe
   m_nCenter = (m_tm.tmHeight - leading) / 2;
 }
 
-void CIntegralGlyph::DrawSign(CDC* pDC, CCoordMapper* pMapper, POINT topLeft, COLORREF color, BOOL bRed,
-                              BOOL bScaled) {
-  const BOOL bVertical = pMapper && pMapper->m_bVertical;
-  LOGFONTA lf = m_lf;
-  if (bScaled) {
-    GetDrawLogFont(&lf, bVertical);
-  } else if (bVertical) {
-    lf.lfEscapement = lf.lfOrientation = 2700;
-  }
-  if (pMapper) pMapper->LPtoDPFontSize(&lf);
-  CFont font;
-  if (!font.CreateFontIndirect(&lf)) return;
-  CFont* oldFont = pDC->SelectObject(&font);
-  const UINT oldAlign = pDC->SetTextAlign(TA_TOP | TA_LEFT);
-  pDC->SetBkMode(TRANSPARENT);
-  pDC->SetTextColor(bRed ? COLORREF(0x0000FF) : color);
-  OutputText(pDC, pMapper, m_strText, topLeft);
-  pDC->SetTextAlign(oldAlign);
-  if (oldFont) pDC->SelectObject(oldFont);
-}

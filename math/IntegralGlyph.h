@@ -2,9 +2,9 @@
 // The integral sign that an integral holds beside its children: the gaiji character U+FF66,
 // drawn at twice the height of its owner with the leading trimmed off.
 
-#include "math/EditMathChar.h"
+#include "math/SignGlyph.h"
 
-class CIntegralGlyph : public CEditMathChar {
+class CIntegralGlyph : public CSignGlyph {
  public:
   CIntegralGlyph();
 
@@ -15,9 +15,6 @@ class CIntegralGlyph : public CEditMathChar {
   // Measures the sign at twice the owner's lfHeight; height, ascent and half height lose the
   // font's leading.
   void MeasureSign(CDC* pDC, CCoordMapper* pMapper, LONG lfOwnerHeight);
-  // The sign with its top-left corner at the point; bScaled applies the stretch and the
-  // baseline shift of the character's own font.
-  void DrawSign(CDC* pDC, CCoordMapper* pMapper, POINT topLeft, COLORREF color, BOOL bRed, BOOL bScaled);
 
   LOGFONTA m_lfGlyph{};
 };

@@ -74,6 +74,20 @@ void DrawArcMark(CDC* pDC, int nPenWidth, const RECT* pRect, int nChord, COLORRE
            r.top + nChord);
 }
 
+void DrawUnderArcMark(CDC* pDC, int nPenWidth, const RECT* pRect, int nChord, COLORREF color) {
+  if (!pDC || !pRect) return;
+  const RECT& r = *pRect;
+  const int w = (r.right - r.left) / 2;
+  const int h = (r.bottom - r.top) / 2;
+  if (h == 0) return;
+  const int radius = int((double(w) * w + double(h) * h) / (2.0 * h));
+  const int cx = r.left + w;
+  const int middle = r.top + h, bottom = r.top + 2 * h;
+  CStrokePen pen(pDC, nPenWidth, color);
+  pDC->Arc(cx - radius, middle - 2 * radius, cx + radius, middle, r.left, bottom - nChord, r.right,
+           bottom - nChord);
+}
+
 void DrawArrow(CDC* pDC, int nPenWidth, const RECT* pRect, int nHeadLength, int nHeadHeight, int nDirection,
                COLORREF color) {
   if (!pDC || !pRect) return;

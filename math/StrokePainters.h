@@ -10,6 +10,9 @@ class CDC;
 // A circular arc over the base whose highest point lies on the rectangle's middle line; the
 // chord runs at nChord below the top.
 void DrawArcMark(CDC* pDC, int nPenWidth, const RECT* pRect, int nChord, COLORREF color);
+// The arc of DrawArcMark turned about the rectangle's middle line: its lowest point lies on
+// that line and its chord runs nChord above the bottom.
+void DrawUnderArcMark(CDC* pDC, int nPenWidth, const RECT* pRect, int nChord, COLORREF color);
 // A horizontal arrow with filled barbed heads; nDirection 1 right, 2 left, 3 both.
 void DrawArrow(CDC* pDC, int nPenWidth, const RECT* pRect, int nHeadLength, int nHeadHeight, int nDirection,
                COLORREF color);

@@ -13,6 +13,17 @@
 #include "math/EditSigma.h"
 #include "math/EditLongdiv.h"
 #include "math/EditMatrix.h"
+#include "math/EditOUnderover.h"
+#include "math/EditOver.h"
+#include "math/EditOver2.h"
+#include "math/EditSigmaSub.h"
+#include "math/EditSigmaSubsup.h"
+#include "math/EditSigmaUnder.h"
+#include "math/EditSigmaUnderover.h"
+#include "math/EditUnder.h"
+#include "math/EditUnder2.h"
+#include "math/EditUnderover.h"
+#include "math/EditUnderover2.h"
 #include "math/EditOPresubSub.h"
 #include "math/EditRoot.h"
 #include "math/EditSqrt.h"
@@ -148,6 +159,50 @@ CEditMath* MakeScriptRow() {
   return formula;
 }
 
+// Operators with texts, texts and marks over and under a base.
+CEditMath* MakeOverUnderRow() {
+  CEditMath* formula = MakeFormula(u"");
+  CEditNode* end = formula->GetEditChildAt(0);
+  auto* reaction = Put<CEditOUnderover>(end, {u"heat", u""});
+  reaction->m_operator.SetText(CStringW(u"\u21C4"));
+  Fill(end, u",");
+  auto* arrow = Put<CEditOUnderover>(end, {u"a", u"b"});
+  arrow->m_operator.SetText(CStringW(u"\u2192"));
+  Fill(end, u",");
+  Put<CEditOver>(end, {u"\uFE37", u"a+b"});
+  Fill(end, u",");
+  Put<CEditUnder>(end, {u"xyz", u"\uFE36"});
+  Fill(end, u",");
+  Put<CEditUnderover>(end, {u"\u2190", u"AB", u"\uFE36"});
+  Fill(end, u",");
+  Put<CEditOver2>(end, {u"AB"})->m_over.SetText(CStringW(u"\u2192"));
+  Fill(end, u",");
+  Put<CEditUnder2>(end, {u"x+y"})->m_under.SetText(CStringW(u"\uFE38"));
+  Fill(end, u",");
+  auto* marks = Put<CEditUnderover2>(end, {u"PQ"});
+  marks->m_over.SetText(CStringW(u"\u2194"));
+  marks->m_under.SetText(CStringW(u"\uFE36"));
+  Finish(formula);
+  for (CEditMathChar* held : {&reaction->m_operator, &arrow->m_operator})
+    held->m_lf.lfHeight = reaction->m_lf.lfHeight;
+  return formula;
+}
+
+// The four sums with limits.
+CEditMath* MakeSumRow() {
+  CEditMath* formula = MakeFormula(u"");
+  CEditNode* end = formula->GetEditChildAt(0);
+  Put<CEditSigmaSub>(end, {u"k"});
+  Fill(end, u"a+");
+  Put<CEditSigmaSubsup>(end, {u"n", u"k=1"});
+  Fill(end, u"k+");
+  Put<CEditSigmaUnder>(end, {u"i<j"});
+  Fill(end, u"b+");
+  Put<CEditSigmaUnderover>(end, {u"n", u"k=0"});
+  Fill(end, u"c");
+  return Finish(formula);
+}
+
 TEST(FormulaPng, FormulasInRunningTextForAPersonToLookAt) {
   CEditSentence sentence;
   AppendText(sentence, u"関数 ");
@@ -165,6 +220,12 @@ TEST(FormulaPng, FormulasInRunningTextForAPersonToLookAt) {
   AppendText(sentence, u"(3) ");
   sentence.AppendChild(MakeScriptRow());
   sentence.AppendChild(new CEditCR);
+  AppendText(sentence, u"(4) ");
+  sentence.AppendChild(MakeOverUnderRow());
+  sentence.AppendChild(new CEditCR);
+  AppendText(sentence, u"(5) ");
+  sentence.AppendChild(MakeSumRow());
+  sentence.AppendChild(new CEditCR);
 
   CLayoutDC measureDC;
   CCoordMapper mapper;
@@ -180,7 +241,7 @@ TEST(FormulaPng, FormulasInRunningTextForAPersonToLookAt) {
   sentence.Arrange(&arrange, 0);
 
   mapper.SetResolution(kDotsPerInch, kDotsPerInch, 100);
-  QImage image(12600 * kDotsPerInch / 2540, 5000 * kDotsPerInch / 2540, QImage::Format_RGB32);
+  QImage image(12600 * kDotsPerInch / 2540, 6000 * kDotsPerInch / 2540, QImage::Format_RGB32);
   image.fill(Qt::white);
   CDC dc(MakeImageBackend(&image));
   sentence.Draw(&dc, &mapper, nullptr);
