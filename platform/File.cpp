@@ -9,7 +9,9 @@ CFile::CFile(const char* path, UINT flags) {
   if (!Open(path, flags, &error)) throw error;
 }
 
-CFile::~CFile() { CFile::Close(); }
+CFile::~CFile() {
+  if (m_file) std::fclose(m_file);
+}
 
 BOOL CFile::Open(const char* path, UINT flags, CFileException* error) {
   Close();
@@ -34,9 +36,12 @@ BOOL CFile::Open(const char* path, UINT flags, CFileException* error) {
   return TRUE;
 }
 
+// Buffered data reaches the disk only here, so a full disk shows as a failed close.
 void CFile::Close() {
-  if (m_file) std::fclose(m_file);
+  if (!m_file) return;
+  std::FILE* file = m_file;
   m_file = nullptr;
+  if (std::fclose(file) != 0) throw CFileException(CFileException::diskFull, m_strFileName);
 }
 
 UINT CFile::Read(void* buffer, UINT count) {
@@ -68,7 +73,7 @@ uint64_t CFile::GetLength() const {
 }
 
 void CFile::Flush() {
-  if (m_file) std::fflush(m_file);
+  if (m_file && std::fflush(m_file) != 0) throw CFileException(CFileException::diskFull, m_strFileName);
 }
 
 CMemFile::CMemFile(UINT nGrowBytes) : m_nGrowBytes(nGrowBytes ? nGrowBytes : 1024) {}

@@ -52,13 +52,12 @@ void CFoTreeBuilder::WriteObjectFile(CEditObject* pNode, const SIDE_FILE& file) 
     else
       COleClientItem::StoreNoItem(ar);
     ar.Flush();
-    out.Flush();
+    out.Close();
   } catch (const CFileException&) {
     FailBuild(cause);
   } catch (const CArchiveException&) {
     FailBuild(cause);
   }
-  out.Close();
   file.pSheet->AddPackFile(ToQString(file.path).toUtf8().constData());
 }
 void CFoTreeBuilder::ConvertPicture(CEditNode* pNode, CFoBlock* pBlock) {
