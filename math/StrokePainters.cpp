@@ -60,31 +60,41 @@ void DrawThreeThirds(CDC* pDC, const RECT& r, int nSide, const std::vector<int>&
 
 }  // namespace
 
-void DrawArcMark(CDC* pDC, int nPenWidth, const RECT* pRect, int nChord, COLORREF color) {
-  if (!pDC || !pRect) return;
-  const RECT& r = *pRect;
+namespace {
+
+// The circle through the rectangle's upper corners and the middle of its height: half width w,
+// half height h, centre x and radius. A flat rectangle has no such circle.
+struct ARC_CIRCLE {
+  int h, cx, radius;
+};
+
+bool ArcCircle(const RECT& r, ARC_CIRCLE& circle) {
   const int w = (r.right - r.left) / 2;
-  const int h = (r.bottom - r.top) / 2;
-  // A flat rectangle has no circle through its corners.
-  if (h == 0) return;
-  const int radius = int((double(w) * w + double(h) * h) / (2.0 * h));
-  const int cx = r.left + w;
+  circle.h = (r.bottom - r.top) / 2;
+  if (circle.h == 0) return false;
+  circle.radius = int((double(w) * w + double(circle.h) * circle.h) / (2.0 * circle.h));
+  circle.cx = r.left + w;
+  return true;
+}
+
+}  // namespace
+
+void DrawArcMark(CDC* pDC, int nPenWidth, const RECT* pRect, int nChord, COLORREF color) {
+  ARC_CIRCLE c;
+  if (!pDC || !pRect || !ArcCircle(*pRect, c)) return;
+  const RECT& r = *pRect;
   CStrokePen pen(pDC, nPenWidth, color);
-  pDC->Arc(cx - radius, r.top + h, cx + radius, r.top + h + 2 * radius, r.right, r.top + nChord, r.left,
-           r.top + nChord);
+  pDC->Arc(c.cx - c.radius, r.top + c.h, c.cx + c.radius, r.top + c.h + 2 * c.radius, r.right, r.top + nChord,
+           r.left, r.top + nChord);
 }
 
 void DrawUnderArcMark(CDC* pDC, int nPenWidth, const RECT* pRect, int nChord, COLORREF color) {
-  if (!pDC || !pRect) return;
+  ARC_CIRCLE c;
+  if (!pDC || !pRect || !ArcCircle(*pRect, c)) return;
   const RECT& r = *pRect;
-  const int w = (r.right - r.left) / 2;
-  const int h = (r.bottom - r.top) / 2;
-  if (h == 0) return;
-  const int radius = int((double(w) * w + double(h) * h) / (2.0 * h));
-  const int cx = r.left + w;
-  const int middle = r.top + h, bottom = r.top + 2 * h;
+  const int middle = r.top + c.h, bottom = r.top + 2 * c.h;
   CStrokePen pen(pDC, nPenWidth, color);
-  pDC->Arc(cx - radius, middle - 2 * radius, cx + radius, middle, r.left, bottom - nChord, r.right,
+  pDC->Arc(c.cx - c.radius, middle - 2 * c.radius, c.cx + c.radius, middle, r.left, bottom - nChord, r.right,
            bottom - nChord);
 }
 

@@ -18,35 +18,12 @@ namespace {
 // wide when narrow and 371 when wide; a script one (-212) is 211 high, ascent 169, 106 or 212
 // wide. Arrows and marks are wide characters. 'W' is 2000 wide at 10.5 points, 'V' 900 at the
 // script size.
-class EditOverUnderTest : public MathLayoutTest {
+class EditOverUnderTest : public MathElementTest {
  protected:
   void SetUp() override {
     MathLayoutTest::SetUp();
     dc.Recorder().m_font.overrides[u'W'] = ABC{0, 5391, 0};
     dc.Recorder().m_font.overrides[u'V'] = ABC{0, 4246, 0};
-  }
-  template <class T>
-  T* Make(std::initializer_list<std::u16string> texts) {
-    auto* element = new T;
-    element->m_lf.lfHeight = -371;
-    element->CreateSlots();
-    int slot = 0;
-    for (const std::u16string& text : texts) {
-      CEditNode* end = SlotEndOf(*element, slot++);
-      for (char16_t c : text) {
-        auto* ch = new CEditMathChar(c);
-        ch->m_lf.lfHeight = end->m_lf.lfHeight;
-        end->InsertBefore(ch);
-      }
-    }
-    owner.AppendChild(element);
-    return element;
-  }
-  static CEditNode* SlotEndOf(CEditNode& element, int slot) {
-    int seen = 0;
-    for (int i = 0; i < element.GetChildCount(); ++i)
-      if ((element.GetEditChildAt(i)->m_nType & NT_LINEBREAK) && seen++ == slot) return element.GetEditChildAt(i);
-    return nullptr;
   }
   std::vector<DC_CALL> Calls(const std::string& name) {
     std::vector<DC_CALL> found;
@@ -61,7 +38,6 @@ class EditOverUnderTest : public MathLayoutTest {
     return tips;
   }
 
-  CEditMathContainer owner;
 };
 
 // ⇄ is 371 wide; "ab" 212: the operator becomes 712 wide, both texts centred on it.

@@ -18,38 +18,14 @@ namespace {
 // The sign at twice 10.5 points: em 742, ascent 593, descent 148, height 741, internal leading
 // -1, so trim 147: room 594 high (half 297), ascent 520; Σ is wide, 742 less an average
 // character of 371: 371 wide, shift 123. Script limits: 211 high, ascent 169, 106 wide.
-class EditSigmaLimitsTest : public MathLayoutTest {
+class EditSigmaLimitsTest : public MathElementTest {
  protected:
-  template <class T>
-  T* Make(std::initializer_list<std::u16string> texts) {
-    auto* element = new T;
-    element->m_lf.lfHeight = -371;
-    element->CreateSlots();
-    int slot = 0;
-    for (const std::u16string& text : texts) {
-      CEditNode* end = SlotEndOf(*element, slot++);
-      for (char16_t c : text) {
-        auto* ch = new CEditMathChar(c);
-        ch->m_lf.lfHeight = end->m_lf.lfHeight;
-        end->InsertBefore(ch);
-      }
-    }
-    owner.AppendChild(element);
-    return element;
-  }
-  static CEditNode* SlotEndOf(CEditNode& element, int slot) {
-    int seen = 0;
-    for (int i = 0; i < element.GetChildCount(); ++i)
-      if ((element.GetEditChildAt(i)->m_nType & NT_LINEBREAK) && seen++ == slot) return element.GetEditChildAt(i);
-    return nullptr;
-  }
   const DC_CALL* SignText() {
     for (const DC_CALL& call : dc.Recorder().Calls())
       if (call.name == "Text" && call.text == u"\u03A3") return &call;
     return nullptr;
   }
 
-  CEditMathContainer owner;
 };
 
 TEST_F(EditSigmaLimitsTest, SignTakesTheHeightOfTheLetterAfterItAndIsDrawnAtTwice) {

@@ -79,6 +79,39 @@ class MathLayoutTest : public ::testing::Test {
   CCoordMapper mapper;
 };
 
+// Formula elements of 10.5 points with texts typed into their slots, owned by a formula container.
+class MathElementTest : public MathLayoutTest {
+ protected:
+  template <class T>
+  T* Make(std::initializer_list<std::u16string> texts) {
+    auto* element = new T;
+    element->m_lf.lfHeight = -371;
+    element->CreateSlots();
+    int slot = 0;
+    for (const std::u16string& text : texts) {
+      CEditNode* end = SlotEndOf(*element, slot++);
+      for (char16_t c : text) {
+        auto* ch = new CEditMathChar(c);
+        ch->m_lf.lfHeight = end->m_lf.lfHeight;
+        end->InsertBefore(ch);
+      }
+    }
+    owner.AppendChild(element);
+    return element;
+  }
+  // The line end that closes the slot.
+  static CEditNode* SlotEndOf(CEditNode& element, int slot) {
+    int seen = 0;
+    for (int i = 0; i < element.GetChildCount(); ++i) {
+      CEditNode* child = element.GetEditChildAt(i);
+      if ((child->m_nType & NT_LINEBREAK) && seen++ == slot) return child;
+    }
+    return nullptr;
+  }
+
+  CEditMathContainer owner;
+};
+
 // Stores the node as an archive object and loads it back; null when another class came back.
 template <class T>
 std::unique_ptr<T> RoundTrip(T& node, Bytes* pBytes = nullptr) {
