@@ -24,37 +24,8 @@ namespace {
 // With the fake metrics a 10.5-point character (lfHeight -371) is 370 high, ascent 296, half
 // height 185 and 185 wide; a script one (-212) is 211 high, ascent 169, half height 105 and
 // 106 wide; a 21-point one (-740) is 740 high with ascent 592.
-class EditScriptsTest : public MathLayoutTest {
+class EditScriptsTest : public MathElementTest {
  protected:
-  // Fills an element made by CreateSlots: one text per slot, slot 0 first, at each slot's
-  // height unless a height is given.
-  template <class T>
-  T* Make(std::initializer_list<std::u16string> texts, std::initializer_list<int> heights = {}) {
-    auto* element = new T;
-    element->m_lf.lfHeight = -371;
-    element->CreateSlots();
-    int slot = 0;
-    for (const std::u16string& text : texts) {
-      CEditNode* end = SlotEndOf(*element, slot);
-      const int height = slot < int(heights.size()) ? heights.begin()[slot] : end->m_lf.lfHeight;
-      for (char16_t c : text) {
-        auto* ch = new CEditMathChar(c);
-        ch->m_lf.lfHeight = height;
-        end->InsertBefore(ch);
-      }
-      ++slot;
-    }
-    owner.AppendChild(element);
-    return element;
-  }
-  static CEditNode* SlotEndOf(CEditNode& element, int slot) {
-    int seen = 0;
-    for (int i = 0; i < element.GetChildCount(); ++i) {
-      CEditNode* child = element.GetEditChildAt(i);
-      if ((child->m_nType & NT_LINEBREAK) && seen++ == slot) return child;
-    }
-    return nullptr;
-  }
   // The first node of a slot.
   static CEditNode* First(CEditNode& element, int slot) {
     CEditNode* end = SlotEndOf(element, slot);
@@ -68,8 +39,6 @@ class EditScriptsTest : public MathLayoutTest {
     f->m_lf.lfItalic = italic;
     f->m_lf.lfPitchAndFamily = VARIABLE_PITCH | FF_ROMAN;
   }
-
-  CEditMathContainer owner;
 };
 
 TEST_F(EditScriptsTest, SmallSubscriptEndsAtTheBaseBottomATallOneStandsOnIt) {

@@ -82,19 +82,22 @@ class MathLayoutTest : public ::testing::Test {
 // Formula elements of 10.5 points with texts typed into their slots, owned by a formula container.
 class MathElementTest : public MathLayoutTest {
  protected:
+  // One text per slot, slot 0 first, at each slot's height unless a height is given.
   template <class T>
-  T* Make(std::initializer_list<std::u16string> texts) {
+  T* Make(std::initializer_list<std::u16string> texts, std::initializer_list<int> heights = {}) {
     auto* element = new T;
     element->m_lf.lfHeight = -371;
     element->CreateSlots();
     int slot = 0;
     for (const std::u16string& text : texts) {
-      CEditNode* end = SlotEndOf(*element, slot++);
+      CEditNode* end = SlotEndOf(*element, slot);
+      const int height = slot < int(heights.size()) ? heights.begin()[slot] : end->m_lf.lfHeight;
       for (char16_t c : text) {
         auto* ch = new CEditMathChar(c);
-        ch->m_lf.lfHeight = end->m_lf.lfHeight;
+        ch->m_lf.lfHeight = height;
         end->InsertBefore(ch);
       }
+      ++slot;
     }
     owner.AppendChild(element);
     return element;
