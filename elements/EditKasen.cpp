@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "elements/LineEdgeHits.h"
 #include "elements/NumberFormat.h"
 #include "elements/Units.h"
 #include "model/CoordMapper.h"
@@ -161,19 +162,9 @@ CEditNode* CEditKasen::NodeFromPoint(int x, int y, int* pAfter) {
 // last child, after it.
 CEditNode* CEditKasen::HitLineEdges(const CEditBox& box, int x, int y, int* pAfter) const {
   for (const EDIT_LINE_INFO& line : box.m_arrLines) {
-    const RECT& rc = line.props.m_rcInk;
     // Lines never placed have no rectangle.
-    if (rc.bottom <= rc.top || y < rc.top || y > rc.bottom || line.nCount <= 0 || line.nFirst < 0) continue;
-    CEditNode* first = GetEditChildAt(line.nFirst);
-    CEditNode* last = GetEditChildAt(line.nFirst + line.nCount - 1);
-    if (first && x >= rc.left && x <= first->m_rcInk.left) {
-      if (pAfter) *pAfter = 0;
-      return first;
-    }
-    if (last && x >= last->m_rcInk.right && x <= rc.right) {
-      if (pAfter) *pAfter = 1;
-      return last;
-    }
+    if (line.props.m_rcInk.bottom <= line.props.m_rcInk.top) continue;
+    if (CEditNode* hit = HitBesideLine(*this, line, x, y, pAfter)) return hit;
   }
   return nullptr;
 }

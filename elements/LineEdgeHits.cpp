@@ -2,26 +2,6 @@
 
 #include "model/EditBox.h"
 
-namespace {
-
-CEditNode* HitBesideLine(const CEditContainer& container, const EDIT_LINE_INFO& line, int x, int y, int* pAfter) {
-  const RECT& rc = line.props.m_rcInk;
-  if (y < rc.top || y > rc.bottom) return nullptr;
-  CEditNode* first = FirstChildOnLine(container, line);
-  CEditNode* last = LastChildOnLine(container, line);
-  if (first && x >= rc.left && x <= first->m_rcInk.left) {
-    if (pAfter) *pAfter = 0;
-    return first;
-  }
-  if (last && x >= last->m_rcInk.right && x <= rc.right) {
-    if (pAfter) *pAfter = 1;
-    return last;
-  }
-  return nullptr;
-}
-
-}  // namespace
-
 CEditNode* FirstChildOnLine(const CEditContainer& container, const EDIT_LINE_INFO& line) {
   return line.nFirst < 0 || line.nCount <= 0 ? nullptr : container.GetEditChildAt(line.nFirst);
 }
@@ -45,4 +25,20 @@ CEditNode* HitBesideLines(const CEditContainer& container, int x, int y, int* pA
     }
   }
   return result;
+}
+
+CEditNode* HitBesideLine(const CEditContainer& container, const EDIT_LINE_INFO& line, int x, int y, int* pAfter) {
+  const RECT& rc = line.props.m_rcInk;
+  if (y < rc.top || y > rc.bottom) return nullptr;
+  CEditNode* first = FirstChildOnLine(container, line);
+  CEditNode* last = LastChildOnLine(container, line);
+  if (first && x >= rc.left && x <= first->m_rcInk.left) {
+    if (pAfter) *pAfter = 0;
+    return first;
+  }
+  if (last && x >= last->m_rcInk.right && x <= rc.right) {
+    if (pAfter) *pAfter = 1;
+    return last;
+  }
+  return nullptr;
 }

@@ -10,6 +10,10 @@ struct EDIT_LINE_INFO;
 CEditNode* FirstChildOnLine(const CEditContainer& container, const EDIT_LINE_INFO& line);
 CEditNode* LastChildOnLine(const CEditContainer& container, const EDIT_LINE_INFO& line);
 
+// Within the line's height, x from the line's left to its first child's left gives that child
+// (after 0), x from its last child's right to the line's right the last child (after 1).
+CEditNode* HitBesideLine(const CEditContainer& container, const EDIT_LINE_INFO& line, int x, int y, int* pAfter);
+
 // Searches every layout box line by line: within a line's height, x from the line's left to its
 // first child's left gives that child (after 0), x from its last child's right to the line's
 // right the last child (after 1). A box's search ends at its first hit; a later box's hit
