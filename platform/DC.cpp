@@ -9,6 +9,7 @@
 #include "platform/DibImage.h"
 #include "platform/PainterBackend.h"
 #include "platform/StockObjects.h"
+#include "platform/Utf16.h"
 
 CDC::CDC() { ResetState(); }
 
@@ -413,11 +414,27 @@ BOOL CDC::GetTextMetrics(TEXTMETRICA* tm) const {
   return TRUE;
 }
 
+namespace {
+
+// One advance per UTF-16 unit: a surrogate pair measures as its character, its second half as 0.
+std::vector<int> CharAdvances(const CFontMetrics& metrics, std::u16string_view text) {
+  std::vector<int> advances;
+  advances.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    size_t units = 1;
+    advances.push_back(metrics.GetCharAdvance(CodePointAt(text, i, &units)));
+    if (units == 2) advances.push_back(0), ++i;
+  }
+  return advances;
+}
+
+}  // namespace
+
 BOOL CDC::GetTextExtentPoint32W(const char16_t* text, int count, SIZE* size) const {
   if (!m_state.metrics || !size || count < 0 || (count > 0 && !text)) return FALSE;
   const CFontMetrics& metrics = *m_state.metrics;
   LONG width = 0;
-  for (int i = 0; i < count; ++i) width += metrics.GetCharAdvance(text[i]);
+  for (int advance : CharAdvances(metrics, std::u16string_view(text, size_t(count)))) width += advance;
   *size = SIZE{width, metrics.GetTextMetrics().tmHeight};
   return TRUE;
 }
@@ -525,12 +542,9 @@ DC_TEXT CDC::PlaceText(int x, int y, std::u16string_view text, const int* dx) co
   const CFontMetrics& metrics = *m_state.metrics;
   const LOGFONTA& lf = m_state.font->LogFont();
   const TEXTMETRICA& tm = metrics.GetTextMetrics();
-  std::vector<int> advances;
+  std::vector<int> advances = dx ? std::vector<int>(dx, dx + text.size()) : CharAdvances(metrics, text);
   double total = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    advances.push_back(dx ? dx[i] : metrics.GetCharAdvance(text[i]));
-    total += advances.back();
-  }
+  for (int advance : advances) total += advance;
   UINT align = m_state.textAlign;
   double u = (align & TA_CENTER) == TA_CENTER ? -total / 2 : (align & TA_RIGHT) ? -total : 0;
   double v = (align & TA_BASELINE) == TA_BASELINE ? 0 : (align & TA_BOTTOM) ? -tm.tmDescent : tm.tmAscent;
@@ -559,8 +573,9 @@ DC_TEXT CDC::PlaceText(int x, int y, std::u16string_view text, const int* dx) co
 }
 
 void CDC::MoveCurrentPastText(int x, int y, std::u16string_view text, const int* dx) {
+  std::vector<int> advances = dx ? std::vector<int>(dx, dx + text.size()) : CharAdvances(*m_state.metrics, text);
   double total = 0;
-  for (size_t i = 0; i < text.size(); ++i) total += dx ? dx[i] : m_state.metrics->GetCharAdvance(text[i]);
+  for (int advance : advances) total += advance;
   UINT align = m_state.textAlign;
   double shift = (align & TA_CENTER) == TA_CENTER ? 0 : (align & TA_RIGHT) ? -total : total;
   double radians = m_state.font->LogFont().lfEscapement / 10.0 * M_PI / 180;

@@ -5,12 +5,11 @@
 
 #include <cerrno>
 
+#include "platform/Utf16.h"
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -97,9 +96,10 @@ std::string Utf16ToUtf8(std::u16string_view text, bool* valid) {
   std::string out;
   out.reserve(text.size() * 3);
   for (size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    size_t units = 1;
+    char32_t c = CodePointAt(text, i, &units);
+    if (units == 2) {
+      ++i;
     } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
       c = kReplacement;
       if (valid) *valid = false;

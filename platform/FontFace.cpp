@@ -92,15 +92,21 @@ void CFontFace::ReadTables() {
   }
 }
 
-const GLYPH_INFO& CFontFace::Glyph(char16_t c) const {
-  std::unique_ptr<Page>& page = m_pages[c >> 8];
-  if (!page) page = std::make_unique<Page>();
-  GLYPH_INFO& info = (*page)[c & 0xFF];
+const GLYPH_INFO& CFontFace::Glyph(char32_t c) const {
+  GLYPH_INFO* slot;
+  if (c > 0xFFFF) {
+    slot = &m_supplementary[c];
+  } else {
+    std::unique_ptr<Page>& page = m_pages[c >> 8];
+    if (!page) page = std::make_unique<Page>();
+    slot = &(*page)[c & 0xFF];
+  }
+  GLYPH_INFO& info = *slot;
   if (!info.face) info = LoadGlyph(c);
   return info;
 }
 
-GLYPH_INFO CFontFace::LoadGlyph(char16_t c) const {
+GLYPH_INFO CFontFace::LoadGlyph(char32_t c) const {
   GLYPH_INFO info{};
   if (FillGlyph(c, info)) return info;
   for (const QString& family : FallbackFamilies()) {
@@ -114,7 +120,7 @@ GLYPH_INFO CFontFace::LoadGlyph(char16_t c) const {
   return info;
 }
 
-bool CFontFace::FillGlyph(char16_t c, GLYPH_INFO& info) const {
+bool CFontFace::FillGlyph(char32_t c, GLYPH_INFO& info) const {
   hb_codepoint_t glyph = 0;
   if (!hb_font_get_nominal_glyph(m_hbFont, c, &glyph) || glyph == 0) return false;
   info.face = this;
@@ -139,7 +145,7 @@ void CFontFace::FillMetrics(quint32 glyph, GLYPH_INFO& info) const {
 }
 
 // The vertical form comes from the font's own GSUB (vert, vrt2), its advance from vmtx.
-void CFontFace::FillVertical(char16_t c, GLYPH_INFO& info) const {
+void CFontFace::FillVertical(char32_t c, GLYPH_INFO& info) const {
   hb_buffer_t* buffer = hb_buffer_create();
   uint32_t codepoint = c;
   hb_buffer_add_utf32(buffer, &codepoint, 1, 0, 1);

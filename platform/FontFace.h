@@ -40,7 +40,7 @@ class CFontFace {
   CFontFace(const CFontFace&) = delete;
   CFontFace& operator=(const CFontFace&) = delete;
 
-  const GLYPH_INFO& Glyph(char16_t c) const;
+  const GLYPH_INFO& Glyph(char32_t c) const;
   // The raw font at a pixel size, for drawing.
   const QRawFont& RawFontAt(double pixelSize) const;
 
@@ -55,10 +55,10 @@ class CFontFace {
 
  private:
   void ReadTables();
-  GLYPH_INFO LoadGlyph(char16_t c) const;
-  bool FillGlyph(char16_t c, GLYPH_INFO& info) const;
+  GLYPH_INFO LoadGlyph(char32_t c) const;
+  bool FillGlyph(char32_t c, GLYPH_INFO& info) const;
   void FillMetrics(quint32 glyph, GLYPH_INFO& info) const;
-  void FillVertical(char16_t c, GLYPH_INFO& info) const;
+  void FillVertical(char32_t c, GLYPH_INFO& info) const;
   QByteArray Table(const char* tag) const;
 
   QRawFont m_raw;
@@ -67,5 +67,6 @@ class CFontFace {
   double m_upem = 1000;
   using Page = std::array<GLYPH_INFO, 256>;
   mutable std::array<std::unique_ptr<Page>, 256> m_pages;
+  mutable std::map<char32_t, GLYPH_INFO> m_supplementary;  // characters beyond U+FFFF
   mutable std::map<int, QRawFont> m_sized;
 };

@@ -13,9 +13,9 @@ class CFontMetrics {
  public:
   virtual ~CFontMetrics() = default;
   virtual const TEXTMETRICA& GetTextMetrics() const = 0;
-  // Extent of one character along the line (the vertical advance for upright characters of
-  // an "@" face).
-  virtual int GetCharAdvance(char16_t c) const = 0;
+  // Extent of one character (a code point) along the line (the vertical advance for upright
+  // characters of an "@" face).
+  virtual int GetCharAdvance(char32_t c) const = 0;
   // A + B + C equals GetCharAdvance.
-  virtual ABC GetCharABC(char16_t c) const = 0;
+  virtual ABC GetCharABC(char32_t c) const = 0;
 };

@@ -87,13 +87,13 @@ void CRealizedFont::FillTextMetrics(const LOGFONTA& lf) {
 
 char16_t CRealizedFont::MapGaiji(char16_t c) { return MapGaijiChar(c); }
 
-int CRealizedFont::GetCharAdvance(char16_t c) const {
+int CRealizedFont::GetCharAdvance(char32_t c) const {
   const GLYPH_INFO& g = Glyph(c);
   double advance = m_bVertical && g.bUpright ? g.vAdvance : g.hAdvance;
   return int(std::lround(advance * m_em * m_stretch));
 }
 
-ABC CRealizedFont::GetCharABC(char16_t c) const {
+ABC CRealizedFont::GetCharABC(char32_t c) const {
   const GLYPH_INFO& g = Glyph(c);
   int advance = GetCharAdvance(c);
   if (m_bVertical && g.bUpright) return ABC{0, UINT(advance), 0};

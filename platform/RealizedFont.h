@@ -13,10 +13,12 @@ class CRealizedFont : public CFontMetrics {
   explicit CRealizedFont(const LOGFONTA& lf);
 
   const TEXTMETRICA& GetTextMetrics() const override { return m_tm; }
-  int GetCharAdvance(char16_t c) const override;
-  ABC GetCharABC(char16_t c) const override;
+  int GetCharAdvance(char32_t c) const override;
+  ABC GetCharABC(char32_t c) const override;
 
-  const GLYPH_INFO& Glyph(char16_t c) const { return m_face->Glyph(m_bGaiji ? MapGaiji(c) : c); }
+  const GLYPH_INFO& Glyph(char32_t c) const {
+    return m_face->Glyph(m_bGaiji && c <= 0xFFFF ? MapGaiji(char16_t(c)) : c);
+  }
   // Em size in logical units and the horizontal stretch of lfWidth.
   double Em() const { return m_em; }
   double Stretch() const { return m_stretch; }

@@ -4,6 +4,7 @@
 #include <QPolygon>
 
 #include "platform/RealizedFont.h"
+#include "platform/Utf16.h"
 
 namespace {
 
@@ -25,7 +26,9 @@ void CTextPainter::Draw() {
   m_painter.setRenderHint(QPainter::TextAntialiasing, true);
   DrawBackground();
   m_painter.setPen(ToColor(m_paint.textColor));
-  for (size_t i = 0; i < m_text.text.size() && i < m_text.origins.size(); ++i) DrawChar(i);
+  for (size_t i = 0; i < m_text.text.size() && i < m_text.origins.size(); ++i) {
+    if (!IsTrailOfPair(m_text.text, i)) DrawChar(i);
+  }
 }
 
 void CTextPainter::DrawBackground() {
@@ -42,7 +45,7 @@ void CTextPainter::DrawBackground() {
 
 // In the line's frame x runs along the line and y across it, downwards from the baseline.
 void CTextPainter::DrawChar(size_t index) {
-  const GLYPH_INFO& g = m_font.Glyph(m_text.text[index]);
+  const GLYPH_INFO& g = m_font.Glyph(CodePointAt(m_text.text, index));
   const POINT& origin = m_text.origins[index];
   m_painter.save();
   m_painter.translate(origin.x, origin.y);

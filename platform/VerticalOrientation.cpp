@@ -30,8 +30,9 @@ constexpr RANGE kUpright[] = {
 
 }  // namespace
 
-bool IsUprightInVertical(char16_t c) {
+bool IsUprightInVertical(char32_t c) {
+  if (c > 0xFFFF) return true;
   auto it = std::upper_bound(std::begin(kUpright), std::end(kUpright), c,
-                             [](char16_t v, const RANGE& r) { return v < r.first; });
+                             [](char32_t v, const RANGE& r) { return v < r.first; });
   return it != std::begin(kUpright) && c <= std::prev(it)->last;
 }

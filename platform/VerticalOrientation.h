@@ -2,5 +2,6 @@
 // The Unicode vertical-orientation property, reduced to what vertical drawing needs.
 
 // TRUE when the character stands upright in vertical text (orientation U, Tu or Tr);
-// otherwise it is turned 90 degrees clockwise. Surrogates count as upright ideographs.
-bool IsUprightInVertical(char16_t c);
+// otherwise it is turned 90 degrees clockwise. Characters beyond U+FFFF (ideographs, emoji)
+// and lone surrogates count as upright.
+bool IsUprightInVertical(char32_t c);

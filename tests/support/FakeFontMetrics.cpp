@@ -33,7 +33,7 @@ const TEXTMETRICA& CFakeFontMetrics::GetTextMetrics() const {
   return m_tm;
 }
 
-int CFakeFontMetrics::Share(char16_t c) const {
+int CFakeFontMetrics::Share(char32_t c) const {
   auto it = m_settings.overrides.find(c);
   if (it != m_settings.overrides.end()) return it->second.abcA + int(it->second.abcB) + it->second.abcC;
   bool narrow = c <= 0x00FF || (c >= 0xFF61 && c <= 0xFF9F);
@@ -46,9 +46,9 @@ int CFakeFontMetrics::Stretch(int advance) const {
   return advance * m_lf.lfWidth / natural;
 }
 
-int CFakeFontMetrics::GetCharAdvance(char16_t c) const { return Stretch(Em() * Share(c) / 1000); }
+int CFakeFontMetrics::GetCharAdvance(char32_t c) const { return Stretch(Em() * Share(c) / 1000); }
 
-ABC CFakeFontMetrics::GetCharABC(char16_t c) const {
+ABC CFakeFontMetrics::GetCharABC(char32_t c) const {
   int advance = GetCharAdvance(c);
   auto it = m_settings.overrides.find(c);
   if (it == m_settings.overrides.end()) return ABC{0, UINT(advance), 0};

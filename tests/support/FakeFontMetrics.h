@@ -24,19 +24,19 @@ struct FAKE_FONT {
   int wideAdvance = 1000;
   int narrowAdvance = 500;
   int averageWidth = 500;
-  std::map<char16_t, ABC> overrides;  // in thousandths of the em
+  std::map<char32_t, ABC> overrides;  // in thousandths of the em
 };
 
 class CFakeFontMetrics : public CFontMetrics {
  public:
   CFakeFontMetrics(const LOGFONTA& lf, const FAKE_FONT& settings);
   const TEXTMETRICA& GetTextMetrics() const override;
-  int GetCharAdvance(char16_t c) const override;
-  ABC GetCharABC(char16_t c) const override;
+  int GetCharAdvance(char32_t c) const override;
+  ABC GetCharABC(char32_t c) const override;
   int Em() const;
 
  private:
-  int Share(char16_t c) const;
+  int Share(char32_t c) const;
   int Stretch(int advance) const;
 
   LOGFONTA m_lf;
