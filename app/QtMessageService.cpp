@@ -1,0 +1,51 @@
+#include "app/QtMessageService.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace {
+
+QString ToQString(const CStringW& s) { return QString::fromStdU16String(s.str()); }
+
+QMessageBox::Icon IconOf(int nIcon) {
+  switch (nIcon) {
+    case MB_ICON_EXCLAMATION: return QMessageBox::Warning;
+    case MB_ICON_INFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+}  // namespace
+
+int CQtMessageService::ShowMessage(const CStringW& text, const CStringW& caption, int nButtons, int nIcon) {
+  QMessageBox box(IconOf(nIcon), ToQString(caption), ToQString(text), QMessageBox::NoButton, m_pOwner);
+  if (nButtons == MB_BUTTONS_YESNOCANCEL) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+  } else {
+    box.setStandardButtons(QMessageBox::Ok);
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes: return ANSWER_YES;
+    case QMessageBox::No: return ANSWER_NO;
+    case QMessageBox::Cancel: return ANSWER_CANCEL;
+    default: return ANSWER_OK;
+  }
+}
+
+BOOL CQtMessageService::AskSavePath(const CStringW& title, const CStringW& initialName,
+                                    const std::vector<FILE_FILTER>& filters, std::string* pPath, int* pFilter) {
+  QStringList names;
+  for (const FILE_FILTER& filter : filters) names << ToQString(filter.text) + " (" + ToQString(filter.pattern) + ")";
+  QString chosenFilter;
+  QString path = QFileDialog::getSaveFileName(m_pOwner, ToQString(title), ToQString(initialName), names.join(";;"),
+                                              &chosenFilter);
+  if (path.isEmpty()) return FALSE;
+  if (pPath) *pPath = path.toStdString();
+  if (pFilter) *pFilter = int(names.indexOf(chosenFilter)) + 1;
+  return TRUE;
+}

@@ -1,0 +1,79 @@
+#pragma once
+// The one document of the program: a question sheet under its sheet root, with its undo
+// history and embedded objects. It makes new sheets, opens sheet packages and plain sheet XML,
+// saves them and asks before unsaved work is lost. A failed open or save never costs the file
+// on disk.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/UndoHistory.h"
+#include "model/DocumentServices.h"
+#include "platform/OleDocument.h"
+#include "xmlformat/FoItemFactory.h"
+
+class CDocView;
+class CEditPrint;
+class CMessageService;
+
+class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemFactory {
+ public:
+  explicit CVorelDoc(CMessageService* pMessages);
+  ~CVorelDoc() override;
+
+  CEditPrint* GetPrint() const { return m_pPrint.get(); }
+  CUndoHistory& GetHistory() { return m_history; }
+  CDocView* GetView() const { return m_views.empty() ? nullptr : m_views.front(); }
+  void AddView(CDocView* pView);
+  void RemoveView(CDocView* pView);
+
+  const std::string& GetPathName() const { return m_strPathName; }
+  // The file title, or "無題" for a sheet never saved.
+  CStringW GetTitle() const;
+  void SetPathName(const std::string& path) { m_strPathName = path; }
+  BOOL IsModified() const { return m_bModified; }
+  void SetModifiedFlag(BOOL bModified = TRUE) override { m_bModified = bModified; }
+  BOOL IsCabinet() const { return m_bCabinet; }
+  // After the last good read: whether the sheet carries a question-search program id.
+  BOOL HasSearchInfo() const { return m_bHasSearchInfo; }
+
+  void UpdateAllViews(CView* pSender, LPARAM lHint = 0, CObject* pHint = nullptr) override;
+
+  void DeleteContents();
+  void DeleteRoot();
+  BOOL OnNewDocument();
+  // A file that cannot be read leaves a new empty untitled sheet; FALSE tells the caller.
+  BOOL OpenDocument(const std::string& path);
+  BOOL OnSaveDocument(const std::string& path);
+  // Save (with the current path) or Save As (bAskPath); TRUE when the sheet was written.
+  BOOL DoSave(BOOL bAskPath);
+  // The save question; FALSE when the user cancelled or the save failed.
+  BOOL SaveModified();
+
+  BOOL ReadPrintFile(const std::string& path, BOOL bPacked);
+  BOOL WritePrintFile(const std::string& path);
+
+  // The document model's services.
+  int PushUndo(CUndoGroup* pGroup) override { return m_history.PushUndo(pGroup); }
+  void AddPendingDelete(CEditNode* pNode) override { m_history.AddPendingDelete(pNode); }
+  void RemovePendingDelete(CEditNode* pNode) override { m_history.RemovePendingDelete(pNode); }
+  void SetNameFieldOnPage(int nPage, int nValue) override;
+  void SetKanbunHyphen(CEditNode* pKanbunBlock, int bHyphen) override;
+
+  CEditNode* CreateObjectNode(CArchive& ar, const CStringW& path, int nWidth, int nHeight) override;
+
+ private:
+  BOOL NewEmptySheet();
+  BOOL WriteAtomically(const std::string& path);
+  void ShowLibraryMessage(const CStringW& text);
+
+  CMessageService* m_pMessages;
+  std::unique_ptr<CEditPrint> m_pPrint;
+  CUndoHistory m_history;
+  std::vector<CDocView*> m_views;
+  std::string m_strPathName;
+  BOOL m_bModified = FALSE;
+  BOOL m_bCabinet = TRUE;
+  BOOL m_bHasSearchInfo = FALSE;
+};

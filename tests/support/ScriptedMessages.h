@@ -1,0 +1,37 @@
+#pragma once
+// Message boxes and file dialogs answered from a script; every text and caption is recorded.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/MessageService.h"
+
+class CScriptedMessages : public CMessageService {
+ public:
+  struct SHOWN {
+    CStringW text;
+    CStringW caption;
+  };
+
+  int ShowMessage(const CStringW& text, const CStringW& caption, int, int) override {
+    m_shown.push_back({text, caption});
+    if (m_answers.empty()) return ANSWER_OK;
+    int answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+  }
+  BOOL AskSavePath(const CStringW& title, const CStringW& initialName, const std::vector<FILE_FILTER>&,
+                   std::string* pPath, int* pFilter) override {
+    m_shown.push_back({initialName, title});
+    if (m_savePath.empty()) return FALSE;
+    *pPath = m_savePath;
+    *pFilter = m_nSaveFilter;
+    return TRUE;
+  }
+
+  std::deque<int> m_answers;
+  std::string m_savePath;  // empty: the dialog is cancelled
+  int m_nSaveFilter = 1;
+  std::vector<SHOWN> m_shown;
+};
