@@ -37,6 +37,8 @@ class CUndoHistory : public CUndoServices {
   int GetGroupCount() const { return int(m_UndoList.size()); }
   CUndoGroup* GetGroupAt(int index) const;
   int GetUndoIndex() const { return m_nUndoIndex; }
+  // Puts the position back where a refused replay found it.
+  void SetUndoIndex(int nIndex) { m_nUndoIndex = nIndex; }
   int GetPendingCount() const { return int(m_pendingSet.size()); }
   BOOL IsPending(const CEditNode* pNode) const;
 

@@ -6,6 +6,7 @@
 
 #include "app/VorelDoc.h"
 #include "elements/EditPrint.h"
+#include "model/DefaultFonts.h"
 #include "model/EditLayoutParam.h"
 #include "model/GdiCache.h"
 #include "model/LayoutDC.h"
@@ -47,8 +48,18 @@ void CVorelView::ResetFromDocument() {
 
 void CVorelView::OnInitialUpdate() {
   ResetFromDocument();
+  m_caret.Reset();
+  m_savedCaret.Reset();
+  GetDefaultFont(&m_caret.m_lfNew, m_mapper.m_bVertical);
+  m_caret.m_lfNew.lfHeight = -std::abs(GetDefaultHeight());
+  if (CEditPrint* root = GetSheetRoot()) {
+    CEditNode* first = root->GetEditChildAt(0);
+    SetCaretNode(first ? first->GetEditChildAt(0) : nullptr);
+  }
   RecalcLayout();
   UpdateScrollSizes();
+  UpdateCaret(TRUE);
+  setAttribute(Qt::WA_InputMethodEnabled);
   viewport()->update();
 }
 
@@ -57,6 +68,8 @@ void CVorelView::OnUpdate(CView*, LPARAM lHint, CObject*) {
     switch (lHint) {
       case 2:
         ResetFromDocument();
+        m_caret.Reset();
+        m_savedCaret.Reset();
         break;
       case 0:
       case 3:
@@ -168,6 +181,8 @@ void CVorelView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   painter.drawImage(event->rect(), m_buffer, QRectF(QPointF(event->rect().topLeft()) * ratio,
                                                     QSizeF(event->rect().size()) * ratio));
+  DrawCaret(painter);
+  ++m_nPaints;
 }
 
 void CVorelView::DrawPageBackgrounds(CDC* pDC, CEditPrint& root) {
