@@ -18,14 +18,6 @@ namespace {
 
 constexpr int kNumberFormatCount = 16;
 
-bool IsHighSurrogate(char16_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
-bool IsLowSurrogate(char16_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
-
-// The length of the character at the index: a surrogate pair stays one character.
-int CharacterLength(const CStringW& text, int index) {
-  return index + 1 < text.GetLength() && IsHighSurrogate(text[index]) && IsLowSurrogate(text[index + 1]) ? 2 : 1;
-}
-
 // A bare file name: no folder part, no drive, not "." or "..", not empty.
 BOOL IsBareFileName(const CStringW& name) {
   return !name.IsEmpty() && name.FindOneOf(u"/\\:") < 0 && name != CStringW(u".") && name != CStringW(u"..");
@@ -42,11 +34,11 @@ CStringW FileErrorText(const CFileException& error, const CStringW& path) {
   return text.Left(256);
 }
 
+}  // namespace
+
 std::string LocalPath(const CStringW& path) {
   return QFile::encodeName(QString::fromStdU16String(path.str())).toStdString();
 }
-
-}  // namespace
 
 void CFoLayoutImport::ImportFoBlocks(CQVXMLNode* pBlock, CQVXMLNode* pTarget) {
   for (CQVXMLNode* child : pBlock->m_arrChildren) {
@@ -75,27 +67,7 @@ void CFoLayoutImport::ImportFoBlocks(CQVXMLNode* pBlock, CQVXMLNode* pTarget) {
 }
 
 void CFoLayoutImport::ImportRun(CQVXMLNode* pInline, CQVXMLNode* pTarget) {
-  const CStringW& text = pInline->m_strText;
-  for (int i = 0; i < text.GetLength();) {
-    int length = CharacterLength(text, i);
-    auto* ch = AppendImported(pTarget, new CEditChar(text.Mid(i, length)));
-    ch->CopyPropsFromFo(dynamic_cast<CFoNode*>(pInline));
-    i += length;
-  }
-}
-
-void CFoLayoutImport::ImportInlineContainer(CQVXMLNode* pFo, CQVXMLNode* pTarget) {
-  switch (pFo->m_nBlockKind) {
-    case BK_RUBY: throw CFoImportError("ruby cannot be read yet");
-    case BK_CYUKAI: throw CFoImportError("in-text answers cannot be read yet");
-    case BK_KANA:
-    case BK_KANB: throw CFoImportError("kanbun blocks cannot be read yet");
-    case BK_KASEN: throw CFoImportError("numbered underlines cannot be read yet");
-    default:
-      // Kinds without a node of their own add their content to the enclosing node.
-      ImportFoLayout(pFo, pTarget);
-      break;
-  }
+  ImportCharacters<CEditChar>(pInline, pInline->m_strText, pTarget);
 }
 
 void CFoLayoutImport::ImportForeignObject(CQVXMLNode* pFo, CQVXMLNode* pTarget) {
@@ -135,14 +107,6 @@ void CFoLayoutImport::ImportNumber(CQVXMLNode* pNumber, CQVXMLNode* pTarget) {
     AppendImported(pTarget, new CEditDmonno(format(major->m_nNumberFormat, 0, 2)));
   else if (auto* minor = dynamic_cast<CMondaiNo*>(pNumber))
     AppendImported(pTarget, new CEditMonno(format(minor->m_nNumberFormat, 1, 3)));
-}
-
-void CFoLayoutImport::ImportPoints(CQVXMLNode*, CQVXMLNode*) {
-  throw CFoImportError("points cannot be read yet");
-}
-
-void CFoLayoutImport::ImportGraphic(CQVXMLNode*, CQVXMLNode*) {
-  throw CFoImportError("pictures cannot be read yet");
 }
 
 CStringW CFoLayoutImport::SideFilePath(const char* pszName) const {

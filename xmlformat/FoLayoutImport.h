@@ -60,6 +60,15 @@ class CFoLayoutImport {
   void ImportGraphic(CQVXMLNode* pFo, CQVXMLNode* pTarget);
 
   void FillTableRow(CQVXMLNode* pRow, CEditTable* pTable, int nColumns);
+  void ImportRuby(CQVXMLNode* pFo, CQVXMLNode* pTarget);
+  void ImportKan(CQVXMLNode* pFo, CQVXMLNode* pTarget, BOOL bHyphen);
+  void ImportKana(CQVXMLNode* pSource, CEditNode* pBox);
+  void FillKanBox(CQVXMLNode* pSource, CEditNode* pBox, BOOL bNoShift);
+
+  // One node of class C per character of the text (a surrogate pair stays one), each taking
+  // the source's properties.
+  template <class C>
+  void ImportCharacters(CQVXMLNode* pSource, const CStringW& text, CQVXMLNode* pTarget);
 
   // The side file's full path; empty for a name that is not a bare file name.
   CStringW SideFilePath(const char* pszName) const;
@@ -70,6 +79,9 @@ class CFoLayoutImport {
   CStringW m_strError;
   std::vector<CStringW> m_arrWarnings;
 };
+
+// The local file name of a side-file path.
+std::string LocalPath(const CStringW& path);
 
 // Appends the node to the parent, which then owns it; raises when it cannot.
 template <class N>
