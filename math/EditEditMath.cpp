@@ -3,6 +3,11 @@
 #include <memory>
 
 #include "math/EditMath.h"
+#include "math/EditMathCR.h"
+#include "math/MathMLImport.h"
+#include "model/NodeFactory.h"
+#include "model/XmlElementTable.h"
+#include "platform/DomNode.h"
 #include "model/EditCR.h"
 
 IMPLEMENT_SERIAL(CEditEditMath, CEditMathContainer, 1)
@@ -62,4 +67,27 @@ CEditNode* CEditEditMath::NodeFromPoint(int x, int y, int* pAfter) {
   } catch (...) {
   }
   return nullptr;
+}
+
+BOOL CEditEditMath::ImportMathML(const CDomNode& node) {
+  try {
+    if (!node || ElementCodeFromName(CStringW(node.nodeName())) != XE_MATH) return FALSE;
+    std::unique_ptr<CQVXMLNode> tree(CreateNode(XE_MATH));
+    if (!tree) return FALSE;
+    LoadXmlNodeTree(tree.get(), node);
+    auto formula = std::make_unique<CEditMath>();
+    ConvertMathMLToNodes(tree.get(), formula.get());
+    auto append = [](CQVXMLNode* parent, CQVXMLNode* child) {
+      std::unique_ptr<CQVXMLNode> owned(child);
+      if (parent->AppendChild(child) < 0) throw std::bad_alloc();
+      owned.release();
+    };
+    append(formula.get(), new CEditMathCR);
+    DeleteAllChildren();
+    append(this, formula.release());
+    append(this, new CEditMathCR);
+    return TRUE;
+  } catch (...) {
+    return FALSE;
+  }
 }

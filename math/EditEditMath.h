@@ -3,6 +3,8 @@
 
 #include "math/EditMathContainer.h"
 
+class CDomNode;
+
 class CEditEditMath : public CEditMathContainer {
   DECLARE_SERIAL(CEditEditMath)
 
@@ -15,6 +17,9 @@ class CEditEditMath : public CEditMathContainer {
   // TRUE without a formula or when the formula holds only its slot end.
   BOOL IsEmpty() const;
   void Clear();
+  // Replaces the content with the formula of a MathML "math" element; anything else, or a
+  // failure, leaves the content as it was.
+  BOOL ImportMathML(const CDomNode& node);
 
   CEditNode* GetFirstCaretChild() override;
   CEditNode* GetLastCaretChild() override;

@@ -6,7 +6,11 @@
 #include "elements/EditMonno.h"
 #include "elements/EditPrint.h"
 #include "elements/EditTable.h"
+#include "math/EditMath.h"
+#include "math/EditMathCR.h"
+#include "math/MathMLImport.h"
 #include "model/EditCR.h"
+#include "model/MathMLNode.h"
 #include "model/FoFlowElements.h"
 #include "model/MondaiElements.h"
 #include "platform/Archive.h"
@@ -72,13 +76,29 @@ void CFoLayoutImport::ImportRun(CQVXMLNode* pInline, CQVXMLNode* pTarget) {
 
 void CFoLayoutImport::ImportForeignObject(CQVXMLNode* pFo, CQVXMLNode* pTarget) {
   switch (pFo->m_nType) {
-    case XE_MATH: throw CFoImportError("formulas cannot be read yet");
+    case XE_MATH: ImportFormula(pFo, pTarget); break;
     case XE_OBJECT: ImportObject(pFo, pTarget); break;
     case XE_DNO:
     case XE_NO: ImportNumber(pFo, pTarget); break;
     case XE_HAI: ImportPoints(pFo, pTarget); break;
     default: break;
   }
+}
+
+void CFoLayoutImport::ImportFormula(CQVXMLNode* pMath, CQVXMLNode* pTarget) {
+  auto formula = std::make_unique<CEditMath>();
+  if (auto* math = dynamic_cast<CMathMLNode*>(pMath); math && math->m_borderProps.m_nBorderAfterStyle != LS_NONE) {
+    formula->m_nBorderAfterStyle = math->m_borderProps.m_nBorderAfterStyle;
+    formula->m_nBorderAfterWidth = math->m_borderProps.m_nBorderAfterWidth;
+  }
+  // In place first, so that a formula inside an in-text answer knows it lies there.
+  CEditMath* placed = AppendImported(pTarget, formula.release());
+  try {
+    ConvertMathMLToNodes(pMath, placed);
+  } catch (const CMathMLTooDeep&) {
+    throw CFoImportError("a formula is nested too deep");
+  }
+  AppendImported(placed, new CEditMathCR);
 }
 
 void CFoLayoutImport::ImportObject(CQVXMLNode* pObject, CQVXMLNode* pTarget) {

@@ -55,6 +55,7 @@ class CFoLayoutImport {
   void ImportInlineContainer(CQVXMLNode* pFo, CQVXMLNode* pTarget);
   void ImportForeignObject(CQVXMLNode* pFo, CQVXMLNode* pTarget);
   void ImportObject(CQVXMLNode* pObject, CQVXMLNode* pTarget);
+  void ImportFormula(CQVXMLNode* pMath, CQVXMLNode* pTarget);
   void ImportNumber(CQVXMLNode* pNumber, CQVXMLNode* pTarget);
   void ImportPoints(CQVXMLNode* pHai, CQVXMLNode* pTarget);
   void ImportGraphic(CQVXMLNode* pFo, CQVXMLNode* pTarget);

@@ -128,10 +128,14 @@ TEST_F(FoImportTest, AGridBeyondTheBoundFailsTheRead) {
 }
 
 TEST_F(FoImportTest, ContentThatCannotBeReadFailsTheRead) {
-  EXPECT_FALSE(Import(FoFlowDocument(
-      u"<fo:block-container><fo:block><fo:instream-foreign-object><math/></fo:instream-foreign-object></fo:block>"
-      u"</fo:block-container>")));
-  EXPECT_FALSE(m_error.IsEmpty());
+  // Without a document to make its item, an embedded object cannot be read.
+  std::unique_ptr<CQVXMLNode> fo = ReadFoText(FoFlowDocument(
+      u"<fo:block-container><fo:block><fo:instream-foreign-object><object data=\"x.bin\"/>"
+      u"</fo:instream-foreign-object></fo:block></fo:block-container>"));
+  ASSERT_TRUE(fo);
+  CFoLayoutImport import(&m_root, nullptr, FALSE);
+  EXPECT_FALSE(import.Import(fo.get(), &m_root));
+  EXPECT_FALSE(import.GetError().IsEmpty());
 }
 
 TEST_F(FoImportTest, SpacingGoesToThePartAndTheRoot) {
