@@ -54,6 +54,8 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
 
   void SetCaretNode(CEditNode* pNode) override;
   void SetInteractionMode(int nMode) override { m_nViewMode = nMode; }
+  int GetInteractionMode() const { return m_nViewMode; }
+  CEditNode* GetEditedNameField() const { return m_pKimeiran; }
   void SetEditedNameField(CEditNode* pNameField) override { m_pKimeiran = pNameField; }
   void SaveCaretContext() override { m_savedCaret = m_caret; }
 

@@ -281,6 +281,22 @@ void ExportMathChildren(CEditNode* pSource, int nFirst, CQVXMLNode* pTarget) {
   }
 }
 
+void ExportMathSlots(CEditNode* pFormula, CQVXMLNode* pTarget) {
+  if (!pFormula || !pTarget) return;
+  ExportMathChildren(pFormula, 0, pTarget);
+  const int last = pFormula->GetChildCount() - 1;
+  for (int i = 0; i < last; ++i) {
+    CEditNode* child = pFormula->GetEditChildAt(i);
+    if (!child || child->m_nType != NTYPE_EDITMATHCR) continue;
+    auto* row = new CMathMLRow(XE_MROW);
+    if (pTarget->AppendChild(row) < 0) {
+      delete row;
+      return;
+    }
+    ExportMathChildren(pFormula, i + 1, row);
+  }
+}
+
 void ExportMathNode(CEditNode* pNode, CQVXMLNode* pParent) {
   if (!pNode || !pParent || pNode->GetChildCount() == 0) return;
   try {

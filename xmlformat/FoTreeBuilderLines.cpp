@@ -128,7 +128,7 @@ void CFoTreeBuilder::ConvertPoints(CEditNode* pPoints, CFoBlock* pBlock) {
 void CFoTreeBuilder::ConvertFormula(CEditNode* pFormula, CFoBlock* pBlock) {
   auto* math = AppendInstream<CMathMLMath>(pBlock);
   if (pFormula->m_nContext == kAnswerContext) math->m_nContext = kAnswerContext;
-  ExportMathChildren(pFormula, 0, math);
+  ExportMathSlots(pFormula, math);
 }
 
 void CFoTreeBuilder::ConvertInlineContainer(CEditNode* pChild, int nBlockKind, CFoBlock* pBlock) {

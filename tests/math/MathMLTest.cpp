@@ -110,6 +110,24 @@ TEST_F(MathMLTest, ANestedFormulaAndEverySlotElementSurvive) {
   EXPECT_NE(text.str().find(u"d"), std::u16string::npos);
 }
 
+TEST_F(MathMLTest, EverySlotOfAFormulaIsWritten) {
+  std::unique_ptr<CEditMath> formula(MakeFormula(u"ab"));
+  // A second slot after the first one's end: "cd", then the closing end.
+  formula->AppendChild(new CEditMathChar(u'c'));
+  formula->AppendChild(new CEditMathChar(u'd'));
+  formula->AppendChild(new CEditMathCR);
+  CMathMLMath math;
+  ExportMathSlots(formula.get(), &math);
+  const std::string xml = Written(&math);
+  EXPECT_NE(xml.find(">ab</mi>"), std::string::npos) << xml;
+  EXPECT_NE(xml.find("<mrow"), std::string::npos) << xml;
+  EXPECT_NE(xml.find(">cd</mi>"), std::string::npos) << xml;
+  CStringW text;
+  Imported(xml)->GetText(text);
+  EXPECT_NE(text.str().find(u"ab"), std::u16string::npos);
+  EXPECT_NE(text.str().find(u"cd"), std::u16string::npos);
+}
+
 TEST_F(MathMLTest, SpecialFormsImportAsTheirClasses) {
   struct ROW {
     const char16_t* body;
