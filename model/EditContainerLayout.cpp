@@ -46,7 +46,8 @@ struct LINE_BREAKER {
 
   BOOL StartsLine(const CEditNode& c) const {
     if (previous && (previous->m_nType & NT_LINEBREAK)) return TRUE;
-    if (line.nCount == 0) return FALSE;
+    // A line end closes its line whatever room is left.
+    if (line.nCount == 0 || (c.m_nType & NT_LINEBREAK)) return FALSE;
     // A float always starts a line, so Arrange finds it at a line start.
     if (IsFloat(&c)) return TRUE;
     return c.m_nWidth + line.props.m_nWidth > Limit();

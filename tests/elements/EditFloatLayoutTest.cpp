@@ -89,6 +89,16 @@ TEST_F(EditFloatLayoutTest, LeftFloatShiftsTheLinesBesideIt) {
   EXPECT_EQ(below->m_arranged.nX, 1000);
 }
 
+TEST_F(EditFloatLayoutTest, FrameTextFillingTheWidthExactlyStaysOnOneLine) {
+  CEditFloat* frame = AddFloat(kRight, 4000, 400);
+  frame->AppendChild(new CSizedNode(6000, 400, 320, 200));
+  frame->AppendChild(new CEditCR);
+  Layout();
+  EXPECT_EQ(frame->GetBox(0)->GetLineCount(), 1);
+  EXPECT_EQ(frame->m_nWidth, 10000);
+  EXPECT_EQ(frame->m_nHeight, 400);
+}
+
 TEST_F(EditFloatLayoutTest, FloatStartsALineAndATrailingFloatGetsAnEmptyLine) {
   CSizedNode* a = Add(1000);
   CEditFloat* middle = AddFloat(0, 2000, 300);

@@ -90,6 +90,18 @@ TEST_F(EditRubyTest, AShortReadingIsCentredByItsOwnParagraph) {
   EXPECT_EQ(readingText->m_arranged.nX, 2000 + 300);
 }
 
+TEST_F(EditRubyTest, PartsFillingTheWidthExactlyStayOnOneLine) {
+  for (CEditNode* part : {static_cast<CEditNode*>(base), static_cast<CEditNode*>(reading)}) {
+    AddSized(*part, 8000);
+    AddSized(*part, 12000);
+    AddLineEnd(*part);
+  }
+  Layout();
+  EXPECT_EQ(base->GetBox(0)->GetLineCount(), 1);
+  EXPECT_EQ(reading->GetBox(0)->GetLineCount(), 1);
+  EXPECT_EQ(ruby.m_nHeight, 2000);  // a line of 1000 each
+}
+
 TEST_F(EditRubyTest, ABaseAloneIsAnEmptyRuby) {
   CEditRuby alone;
   auto* onlyBase = new CEditRubyBase;

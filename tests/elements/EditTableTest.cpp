@@ -6,6 +6,7 @@
 #include "elements/EditCell.h"
 #include "elements/EditTable.h"
 #include "model/CoordMapper.h"
+#include "model/EditBox.h"
 #include "model/EditChar.h"
 #include "tests/model/LayoutTestNodes.h"
 #include "tests/support/Bytes.h"
@@ -133,6 +134,15 @@ TEST_F(EditTableTest, CellsBreakTheirTextAtTheTablesWidth) {
   EXPECT_EQ(Cell(0)->m_nHeight, 800);
   EXPECT_EQ(Cell(1)->m_nReserved2, 800);
   EXPECT_EQ(table.m_nWidth, 3100);
+}
+
+TEST_F(EditTableTest, CellTextFillingTheTablesWidthExactlyStaysOnOneLine) {
+  Build(1, 1, {{4000, 400, 320, 200}});
+  Cell(0)->InsertChild(1, new CSizedNode(6000, 400, 320, 200));
+  Measure(10000);
+  EXPECT_EQ(static_cast<CEditCell*>(Cell(0))->GetBox(0)->GetLineCount(), 1);
+  EXPECT_EQ(Cell(0)->m_nHeight, 400);
+  EXPECT_EQ(table.m_nWidth, 10000);
 }
 
 TEST_F(EditTableTest, TableWhoseCellsNoLongerMatchTheGridKeepsItsLayout) {

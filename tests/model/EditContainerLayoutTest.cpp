@@ -78,6 +78,30 @@ TEST_F(EditContainerLayoutTest, OverWideFirstChildStaysOnItsLine) {
   EXPECT_EQ(next->m_arranged.nY, 2000 + 400);
 }
 
+// Beside a right float the width is what the float leaves.
+TEST_F(EditContainerLayoutTest, ChildrenFillingTheWidthExactlyStayOnOneLine) {
+  struct Case {
+    const char* what;
+    int floatWidth;
+    bool lineEnd;
+  } cases[] = {
+      {"full width", 0, false},
+      {"full width and a line end", 0, true},
+      {"beside a float", 3000, false},
+      {"beside a float and a line end", 3000, true},
+  };
+  for (const Case& c : cases) {
+    container.DeleteAllChildren();
+    if (c.floatWidth > 0) AddFloat(2, c.floatWidth, 1000);
+    Add(4000);
+    Add(6000 - c.floatWidth);
+    if (c.lineEnd) AddLineEnd();
+    Layout(10000);
+    ASSERT_EQ(Lines().size(), 1u) << c.what;
+    EXPECT_EQ(Lines()[0].props.m_nWidth, 10000 - c.floatWidth) << c.what;
+  }
+}
+
 TEST_F(EditContainerLayoutTest, PositiveLineSpacingAddsTwiceItToEveryLine) {
   CSizedNode* a = Add(5000, 500, 400, 250);
   AddLineEnd();
