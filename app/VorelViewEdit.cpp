@@ -199,6 +199,8 @@ BOOL CVorelView::UpdateCaret(BOOL bPickFont) {
   if (!node) return FALSE;
   try {
     m_rcCaret = node->m_rcInk;
+    // Up and down aim at the x the caret had before the first of them.
+    if (!m_caret.m_bKeepX) m_caret.m_nDesiredX = m_rcCaret.left;
     if (bPickFont && (node->m_nType & NT_CHARACTER)) {
       auto* prev = dynamic_cast<CEditNode*>(node->GetPrevSibling());
       CEditNode* source = prev && (prev->m_nType & NT_CHARACTER) && !(prev->m_nType & NT_LINEBREAK) ? prev : node;

@@ -204,3 +204,19 @@ TEST_F(VorelViewEditTest, AnUnknownActionIsStillLaidOut) {
   Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(m_view.GetLayoutPassCount(), passes + 1);
 }
+
+// The caret's x is taken again after every move that is not up or down. The keys follow the
+// writing direction: in vertical writing lines run right to left.
+TEST_F(VorelViewEditTest, UpAndDownFromTheSecondCharacterLandOnTheSecondCharacter) {
+  const bool vertical = m_view.GetCoordMapper()->m_bVertical;
+  TypeKeys(QString::fromUtf16(u"あい"));
+  Key(Qt::Key_Return);
+  TypeKeys(QString::fromUtf16(u"うえ"));
+  Key(vertical ? Qt::Key_Up : Qt::Key_Left);
+  CEditNode* lower = m_view.GetCaret().m_pCaretNode;
+  ASSERT_EQ(lower->m_strText.str(), u"え");
+  Key(vertical ? Qt::Key_Right : Qt::Key_Up);
+  EXPECT_EQ(m_view.GetCaret().m_pCaretNode->m_strText.str(), u"い");
+  Key(vertical ? Qt::Key_Left : Qt::Key_Down);
+  EXPECT_EQ(m_view.GetCaret().m_pCaretNode, lower);
+}
