@@ -94,12 +94,24 @@ TEST_F(EditSentenceLayoutTest, LatinWordsWrapAtTheirLastSpace) {
   EXPECT_EQ(ArrangedX(sentence, 3), 1000);
 }
 
+// Also when a blank starts the line: a line of the blank alone would cut nothing.
 TEST_F(EditSentenceLayoutTest, OverlongWordIsCutAtTheLimit) {
-  AddText(sentence, u"abcdefgh\n");
-  Layout(sentence, {.nWidth = 3000});
-  EXPECT_EQ(LineNumbers(sentence), "000000111");
-  EXPECT_EQ(Line(sentence, 0, 0).bWordWrapped, 0);
-  EXPECT_EQ(Line(sentence, 0, 0).bEndedByWidth, 1);
+  struct Case {
+    std::u16string text;
+    std::string lines;
+  } cases[] = {
+      {u"abcdefgh\n", "000000111"},
+      {u" abcdefgh\n", "0000001111"},
+      {u"abcdef ghijklmn\n", "0000001111112222"},
+  };
+  for (const Case& c : cases) {
+    CEditSentence wrapped;
+    AddText(wrapped, c.text);
+    Layout(wrapped, {.nWidth = 3000});
+    EXPECT_EQ(LineNumbers(wrapped), c.lines);
+    EXPECT_EQ(Line(wrapped, 0, 0).bWordWrapped, 0);
+    EXPECT_EQ(Line(wrapped, 0, 0).bEndedByWidth, 1);
+  }
 }
 
 TEST_F(EditSentenceLayoutTest, WrappedWordDoesNotKeepItsHeightOnThePreviousLine) {

@@ -210,6 +210,22 @@ TEST_F(DomFiles, Utf16SheetsSaveAsUtf16) {
   EXPECT_EQ(reread.childNodes().item(0).nodeType(), NODE_COMMENT);
 }
 
+// What the sheet writer produces: a byte-order mark, then UTF-16LE with the declaration.
+TEST_F(DomFiles, Utf16FileSavesBackByteForByte) {
+  const std::u16string text =
+      u"\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
+      u"<!--<?xml-stylesheet type=\"text/xsl\" href=\"#style1\"?>-->\n"
+      u"<print xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block a=\"①\">漢文<![CDATA[x<y]]></fo:block></print>\n";
+  const std::string bytes(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+  std::u16string path = PathOf("sheet.qvp");
+  WriteBytes(path, bytes);
+  CDomDocument doc;
+  ASSERT_TRUE(doc.load(path)) << ::testing::PrintToString(doc.parseError().Message());
+  std::u16string again = PathOf("again.qvp");
+  doc.save(again);
+  EXPECT_EQ(ReadBytes(again), bytes);
+}
+
 TEST_F(DomFiles, ReadsCp932FilesDeclaredShiftJis) {
   std::u16string path = PathOf("sjis.xml");
   WriteBytes(path, "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><a>\x87\x40\x8A\xBF\x95\xB6</a>");

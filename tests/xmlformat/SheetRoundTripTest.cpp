@@ -97,6 +97,8 @@ TEST_P(SheetRoundTripTest, ARichSheetSavesTheSameAfterReading) {
   const std::string path = m_dir.filePath("sheet.qvp").toStdString();
   ASSERT_TRUE(WriteSheetXml(&first, path.c_str()));
   const QByteArray written = Bytes(path);
+  const std::u16string declaration = u"\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?>";
+  EXPECT_TRUE(written.startsWith(QByteArray(reinterpret_cast<const char*>(declaration.data()), qsizetype(declaration.size() * 2))));
   QFile::remove(QStringLiteral(QR_BUILD_DIR) + (GetParam() ? "/sample-sheet-vertical.xml" : "/sample-sheet-horizontal.xml"));
   QFile::copy(QString::fromStdString(path),
               QStringLiteral(QR_BUILD_DIR) + (GetParam() ? "/sample-sheet-vertical.xml" : "/sample-sheet-horizontal.xml"));
@@ -111,6 +113,7 @@ TEST_P(SheetRoundTripTest, ARichSheetSavesTheSameAfterReading) {
   int at = 0;
   while (at < again.size() && at < before.size() && again[at] == before[at]) ++at;
   EXPECT_EQ(again.toStdString(), before.toStdString()) << "first difference: " << before.mid(at - 150, 300).toStdString() << "\n---\n" << again.mid(at - 150, 300).toStdString();
+  EXPECT_EQ(Bytes(path), written);
 }
 
 INSTANTIATE_TEST_SUITE_P(Directions, SheetRoundTripTest, ::testing::Values(FALSE, TRUE),
