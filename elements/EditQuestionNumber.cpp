@@ -1,9 +1,6 @@
 #include "elements/EditQuestionNumber.h"
 
-#include <algorithm>
-#include <cstring>
 #include <memory>
-#include <string>
 
 #include "elements/QuestionNumberText.h"
 #include "elements/Units.h"
@@ -22,9 +19,7 @@ constexpr COLORREF kScreenColour = 0xFF00FF;
 constexpr COLORREF kPaperColour = 0x000000;
 
 void SetFaceName(LOGFONTA& lf, const char16_t* face) {
-  const std::string ansi = WideToAnsi(face);
-  std::memset(lf.lfFaceName, 0, LF_FACESIZE);
-  std::memcpy(lf.lfFaceName, ansi.data(), std::min<size_t>(ansi.size(), LF_FACESIZE - 1));
+  CopyAnsiBounded(lf.lfFaceName, LF_FACESIZE, WideToAnsi(face).c_str());
 }
 
 int SpaceWidth(CDC* pDC) {

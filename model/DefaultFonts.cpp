@@ -1,8 +1,5 @@
 #include "model/DefaultFonts.h"
 
-#include <cstring>
-#include <string>
-
 #include "platform/AnsiCodePage.h"
 
 DEFAULT_FONTS g_DefaultFonts;
@@ -28,8 +25,7 @@ DEFAULT_FONT MakeEntry(const char16_t* face, BYTE charSet, LONG escapement, int 
   lf.lfClipPrecision = 2;
   lf.lfQuality = 1;
   lf.lfPitchAndFamily = VARIABLE_PITCH | FF_ROMAN;
-  std::string ansi = WideToAnsi(face);
-  std::strncpy(lf.lfFaceName, ansi.c_str(), LF_FACESIZE - 1);
+  CopyAnsiBounded(lf.lfFaceName, LF_FACESIZE, WideToAnsi(face).c_str());
   entry.bItalic = italic;
   entry.nCharHeight = kDefaultHeight;
   return entry;

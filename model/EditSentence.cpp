@@ -13,6 +13,7 @@
 #include "model/FoBlockContainer.h"
 #include "model/GdiCache.h"
 #include "model/QuestionSheet.h"
+#include "platform/AnsiCodePage.h"
 
 IMPLEMENT_SERIAL(CEditSentence, CEditContainer, 1)
 
@@ -52,8 +53,7 @@ void AdjustLabelFace(LOGFONTA& lf, BOOL bVertical) {
   } else {
     std::erase(face, '@');
   }
-  std::memset(lf.lfFaceName, 0, LF_FACESIZE);
-  std::memcpy(lf.lfFaceName, face.data(), std::min<size_t>(face.size(), LF_FACESIZE - 1));
+  CopyAnsiBounded(lf.lfFaceName, LF_FACESIZE, face.c_str());
 }
 
 const char16_t* KindLabelText(int kind) {

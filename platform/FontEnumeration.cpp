@@ -65,7 +65,7 @@ void FillReport(const FACE_REPORT& face, BYTE charSet, LOGFONTA& lf, NEWTEXTMETR
   probe.lfHeight = -kReportEm;
   probe.lfWeight = FW_NORMAL;
   probe.lfCharSet = charSet;
-  std::strncpy(probe.lfFaceName, WideToAnsi(face.name).c_str(), LF_FACESIZE - 1);
+  CopyAnsiBounded(probe.lfFaceName, LF_FACESIZE, WideToAnsi(face.name).c_str());
   const CRealizedFont& font = CRealizedFont::Get(probe);
   const TEXTMETRICA& tm = font.GetTextMetrics();
   bool fixed = font.Face().m_bFixedPitch;

@@ -1,7 +1,5 @@
 #include "platform/StockObjects.h"
 
-#include <cstring>
-
 #include "platform/AnsiCodePage.h"
 #include "platform/Brush.h"
 #include "platform/Font.h"
@@ -16,7 +14,7 @@ CFont* MakeFont(LONG height, const char16_t* face, BYTE charSet) {
   lf.lfHeight = height;
   lf.lfWeight = FW_NORMAL;
   lf.lfCharSet = charSet;
-  std::strncpy(lf.lfFaceName, WideToAnsi(face).c_str(), LF_FACESIZE - 1);
+  CopyAnsiBounded(lf.lfFaceName, LF_FACESIZE, WideToAnsi(face).c_str());
   auto* font = new CFont;
   font->CreateFontIndirect(&lf);
   return font;
