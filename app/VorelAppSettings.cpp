@@ -49,6 +49,8 @@ void WriteInt(CProfile& profile, const char* entry, int value) {
 // One default text format as the profile stores it. The math formats have one entry only and
 // ignore the direction.
 struct FontFormat {
+  DEFAULT_FONTS::Index horizontal;
+  DEFAULT_FONTS::Index vertical;
   const char* fontEntry;
   const char* italicEntry;
   const char* heightEntry;
@@ -62,11 +64,11 @@ struct FontFormat {
 };
 
 const FontFormat kTextFormats[] = {
-    {"Default", "Italic", "Height", u"@ＭＳ 明朝", GetDefaultFont, SetDefaultFont, GetDefaultItalic,
+    {DEFAULT_FONTS::Default, DEFAULT_FONTS::AtDefault, "Default", "Italic", "Height", u"@ＭＳ 明朝", GetDefaultFont, SetDefaultFont, GetDefaultItalic,
      SetDefaultItalic, GetDefaultHeight, SetDefaultHeight},
-    {"HankakuDefault", "HankakuItalic", "HankakuHeight", u"ＭＳ 明朝", GetHankakuFont, SetHankakuFont,
+    {DEFAULT_FONTS::HankakuDefault, DEFAULT_FONTS::AtHankakuDefault, "HankakuDefault", "HankakuItalic", "HankakuHeight", u"ＭＳ 明朝", GetHankakuFont, SetHankakuFont,
      GetHankakuItalic, SetHankakuItalic, GetHankakuHeight, SetHankakuHeight},
-    {"NumericDefault", "NumericItalic", "NumericHeight", u"ＭＳ 明朝", GetNumericFont, SetNumericFont,
+    {DEFAULT_FONTS::NumericDefault, DEFAULT_FONTS::AtNumericDefault, "NumericDefault", "NumericItalic", "NumericHeight", u"ＭＳ 明朝", GetNumericFont, SetNumericFont,
      GetNumericItalic, SetNumericItalic, GetNumericHeight, SetNumericHeight},
 };
 
@@ -74,7 +76,8 @@ const char* const kVerticalEntries[][2] = {
     {"AtDefault", "AtItalic"}, {"AtHankakuDefault", "AtHankakuItalic"}, {"AtNumericDefault", "AtNumericItalic"}};
 
 #define QR_MATH_FORMAT(Kind)                                                                          \
-  {#Kind "Default", #Kind "Italic", #Kind "Height", u"ＭＳ 明朝",                                     \
+  {DEFAULT_FONTS::Kind##Default, DEFAULT_FONTS::Kind##Default, #Kind "Default", #Kind "Italic", #Kind "Height", \
+   u"ＭＳ 明朝",                                                                                     \
    [](LOGFONTA* lf, BOOL) { Get##Kind##Font(lf); }, [](const LOGFONTA* lf, BOOL) { Set##Kind##Font(lf); }, \
    [](BOOL) { return Get##Kind##Italic(); }, [](int italic, BOOL) { Set##Kind##Italic(italic); },        \
    Get##Kind##Height, Set##Kind##Height}
@@ -84,10 +87,9 @@ const FontFormat kMathFormats[] = {QR_MATH_FORMAT(Math), QR_MATH_FORMAT(MathNume
 #undef QR_MATH_FORMAT
 
 // A missing format takes the installed font of its fallback face at 10.5 points; when that face
-// is not installed, the entry keeps its built-in font and gets the height only.
+// is not installed, the built-in table's entry at that height.
 void LoadFallbackFont(const FontFormat& format, BOOL bVertical) {
-  LOGFONTA lf;
-  format.getFont(&lf, bVertical);
+  LOGFONTA lf = DEFAULT_FONTS().entries[bVertical ? format.vertical : format.horizontal].lf;
   FindFontByFaceName(WideToAnsi(format.fallbackFace).c_str(), &lf);
   lf.lfHeight = -kDefaultHeight;
   lf.lfWidth = 0;

@@ -8,6 +8,7 @@
 
 #include "app/VorelAppSettings.h"
 #include "model/DefaultFonts.h"
+#include "model/GdiCache.h"
 #include "platform/AnsiCodePage.h"
 
 namespace {
@@ -190,6 +191,28 @@ TEST_F(VorelAppSettingsTest, UnreadableValuesTakeTheDefaults) {
   EXPECT_EQ(vertical.lfHeight, -371);
   EXPECT_EQ(settings.m_nZoom, 100);
   EXPECT_EQ(settings.m_DefaultBango.m_kasen.nNumberStyle, 1);
+}
+
+// Without the fallback face installed a missing format takes the built-in entry at 10.5 points,
+// whatever the table held before.
+TEST_F(VorelAppSettingsTest, MissingFormatWithoutItsFaceTakesTheBuiltInEntry) {
+  CFontList& fonts = g_GdiCache.m_fontList;
+  fonts.RemoveAll();
+  LOGFONTA other{};
+  std::strcpy(other.lfFaceName, "Other Face");
+  fonts.Add(other, NEWTEXTMETRICA{});
+  std::strcpy(g_DefaultFonts.entries[DEFAULT_FONTS::AtDefault].lf.lfFaceName, "Changed");
+  std::strcpy(g_DefaultFonts.entries[DEFAULT_FONTS::MathDefault].lf.lfFaceName, "Changed");
+  Load();
+  fonts.Enumerate();
+
+  const DEFAULT_FONTS builtIn;
+  for (DEFAULT_FONTS::Index index : {DEFAULT_FONTS::AtDefault, DEFAULT_FONTS::MathDefault}) {
+    LOGFONTA expected = builtIn.entries[index].lf;
+    expected.lfHeight = -371;
+    expected.lfWidth = 0;
+    EXPECT_EQ(std::memcmp(&g_DefaultFonts.entries[index].lf, &expected, sizeof expected), 0) << DEFAULT_FONTS::kNames[index];
+  }
 }
 
 }  // namespace
