@@ -39,6 +39,8 @@ class CFakeContainerView : public CContainerView {
 
 class VorelCntrItemTest : public ::testing::Test {
  protected:
+  // Reading a sheet anywhere before leaves the direction of that sheet behind.
+  VorelCntrItemTest() { g_bVerticalWriting = 0; }
   // An object node in a question part, holding a new item of the document.
   CVorelCntrItem* AddObject(RECT rect = RECT{0, 0, 1000, 1000}) {
     auto* node = new CEditObject;
