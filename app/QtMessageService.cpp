@@ -9,6 +9,13 @@ namespace {
 
 QString ToQString(const CStringW& s) { return QString::fromStdU16String(s.str()); }
 
+QString FilterText(const std::vector<FILE_FILTER>& filters, QStringList* pNames = nullptr) {
+  QStringList names;
+  for (const FILE_FILTER& filter : filters) names << ToQString(filter.text) + " (" + ToQString(filter.pattern) + ")";
+  if (pNames) *pNames = names;
+  return names.join(";;");
+}
+
 QMessageBox::Icon IconOf(int nIcon) {
   switch (nIcon) {
     case MB_ICON_EXCLAMATION: return QMessageBox::Warning;
@@ -37,12 +44,20 @@ int CQtMessageService::ShowMessage(const CStringW& text, const CStringW& caption
   }
 }
 
+BOOL CQtMessageService::AskOpenPath(const CStringW& title, const std::vector<FILE_FILTER>& filters,
+                                    std::string* pPath) {
+  const QString path = QFileDialog::getOpenFileName(m_pOwner, ToQString(title), QString(), FilterText(filters));
+  if (path.isEmpty()) return FALSE;
+  if (pPath) *pPath = path.toStdString();
+  return TRUE;
+}
+
 BOOL CQtMessageService::AskSavePath(const CStringW& title, const CStringW& initialName,
                                     const std::vector<FILE_FILTER>& filters, std::string* pPath, int* pFilter) {
   QStringList names;
-  for (const FILE_FILTER& filter : filters) names << ToQString(filter.text) + " (" + ToQString(filter.pattern) + ")";
+  const QString filterText = FilterText(filters, &names);
   QString chosenFilter;
-  QString path = QFileDialog::getSaveFileName(m_pOwner, ToQString(title), ToQString(initialName), names.join(";;"),
+  QString path = QFileDialog::getSaveFileName(m_pOwner, ToQString(title), ToQString(initialName), filterText,
                                               &chosenFilter);
   if (path.isEmpty()) return FALSE;
   if (pPath) *pPath = path.toStdString();

@@ -11,6 +11,7 @@ class CQtMessageService : public CMessageService {
   void SetOwner(QWidget* pOwner) { m_pOwner = pOwner; }
 
   int ShowMessage(const CStringW& text, const CStringW& caption, int nButtons, int nIcon) override;
+  BOOL AskOpenPath(const CStringW& title, const std::vector<FILE_FILTER>& filters, std::string* pPath) override;
   BOOL AskSavePath(const CStringW& title, const CStringW& initialName, const std::vector<FILE_FILTER>& filters,
                    std::string* pPath, int* pFilter) override;
 

@@ -8,6 +8,7 @@
 
 #include "app/DocView.h"
 #include "app/MessageService.h"
+#include "app/VorelApp.h"
 #include "app/VorelCntrItem.h"
 #include "elements/EditKan.h"
 #include "elements/EditObject.h"
@@ -17,6 +18,7 @@
 #include "model/UndoGroup.h"
 #include "platform/Cabinet.h"
 #include "platform/TempFolder.h"
+#include "resources/Resource.h"
 #include "xmlformat/SheetReader.h"
 #include "xmlformat/SheetWriter.h"
 
@@ -75,6 +77,34 @@ void CVorelDoc::RemoveView(CDocView* pView) { std::erase(m_views, pView); }
 CStringW CVorelDoc::GetTitle() const {
   if (m_strPathName.empty()) return kUntitled;
   return CStringW(QFileInfo(QString::fromStdString(m_strPathName)).fileName().toStdU16String());
+}
+
+void CVorelDoc::SetPathName(const std::string& path, BOOL bAddToMRU) {
+  m_strPathName = path;
+  CVorelApp* app = GetVorelApp();
+  if (bAddToMRU && !path.empty() && app && app->m_nCmdLineFlags != CMDLINE_OPEN_AS_NEW) app->AddToRecentFileList(path);
+}
+
+BOOL CVorelDoc::OnCmdMsg(UINT nID, CmdCode nCode, CCmdUI* pCmdUI) {
+  static constexpr CMD_MAP_ENTRY<CVorelDoc> kMap[] = {
+      MapCommand(ID_FILE_SAVE, &CVorelDoc::OnFileSave),
+      MapCommand(ID_FILE_SAVE_AS, &CVorelDoc::OnFileSaveAs),
+  };
+  return DispatchCmdMsg<CVorelDoc>(this, kMap, nID, nCode, pCmdUI);
+}
+
+void CVorelDoc::OnFileSave() { DoSave(FALSE); }
+
+void CVorelDoc::OnFileSaveAs() { DoSave(TRUE); }
+
+BOOL CVorelDoc::ExportToWord(UINT, const std::string&) {
+  if (CVorelApp* app = GetVorelApp()) app->m_nExitCode = 10;
+  return FALSE;
+}
+
+BOOL CVorelDoc::ExportToIchitaro(UINT, const std::string&) {
+  if (CVorelApp* app = GetVorelApp()) app->m_nExitCode = 20;
+  return FALSE;
 }
 
 void CVorelDoc::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint) {
@@ -162,6 +192,7 @@ BOOL CVorelDoc::ReadPrintFile(const std::string& path, BOOL bPacked) {
   for (const CStringW& warning : reader.GetWarnings()) ShowLibraryMessage(warning);
   if (!ok) return FALSE;
   m_bHasSearchInfo = reader.HasSearchInfo();
+  if (CVorelApp* app = GetVorelApp()) app->m_bHasSearchInfo = m_bHasSearchInfo;
   return TRUE;
 }
 
@@ -225,7 +256,7 @@ BOOL CVorelDoc::DoSave(BOOL bAskPath) {
     m_bCabinet = TRUE;
   }
   if (!OnSaveDocument(path)) return FALSE;
-  m_strPathName = path;
+  SetPathName(path);
   return TRUE;
 }
 

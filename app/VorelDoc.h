@@ -11,13 +11,14 @@
 #include "app/UndoHistory.h"
 #include "model/DocumentServices.h"
 #include "platform/OleDocument.h"
+#include "ui/CmdTarget.h"
 #include "xmlformat/FoItemFactory.h"
 
 class CDocView;
 class CEditPrint;
 class CMessageService;
 
-class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemFactory {
+class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemFactory, public CCmdTarget {
  public:
   explicit CVorelDoc(CMessageService* pMessages);
   ~CVorelDoc() override;
@@ -31,7 +32,9 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
   const std::string& GetPathName() const { return m_strPathName; }
   // The file title, or "無題" for a sheet never saved.
   CStringW GetTitle() const;
-  void SetPathName(const std::string& path) { m_strPathName = path; }
+  // A named sheet goes to the recent-file list, except while the command line opens a file
+  // as a new sheet.
+  void SetPathName(const std::string& path, BOOL bAddToMRU = TRUE);
   BOOL IsModified() const { return m_bModified; }
   void SetModifiedFlag(BOOL bModified = TRUE) override { m_bModified = bModified; }
   BOOL IsCabinet() const { return m_bCabinet; }
@@ -50,6 +53,15 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
   BOOL DoSave(BOOL bAskPath);
   // The save question; FALSE when the user cancelled or the save failed.
   BOOL SaveModified();
+
+  BOOL OnCmdMsg(UINT nID, CmdCode nCode, CCmdUI* pCmdUI) override;
+  void OnFileSave();
+  void OnFileSaveAs();
+
+  // The conversions for the word processors. Neither is installed on this platform, so both
+  // fail and set the exit code of a command-line conversion: 10 for Word, 20 for Ichitaro.
+  BOOL ExportToWord(UINT nFlags, const std::string& path);
+  BOOL ExportToIchitaro(UINT nFlags, const std::string& path);
 
   BOOL ReadPrintFile(const std::string& path, BOOL bPacked);
   BOOL WritePrintFile(const std::string& path);

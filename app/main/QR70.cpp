@@ -1,7 +1,10 @@
 #include "app/VorelApp.h"
+#include "platform/TerminationWatch.h"
 
 int main(int argc, char** argv) {
   CVorelApp app(argc, argv);
-  if (!app.InitInstance()) return 1;
-  return app.exec();
+  // A termination request closes the window as the user would.
+  CTerminationWatch watch;
+  QObject::connect(&watch, &CTerminationWatch::terminationRequested, &app, &CVorelApp::OnAppExit);
+  return app.Run();
 }

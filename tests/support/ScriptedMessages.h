@@ -21,6 +21,12 @@ class CScriptedMessages : public CMessageService {
     m_answers.pop_front();
     return answer;
   }
+  BOOL AskOpenPath(const CStringW& title, const std::vector<FILE_FILTER>&, std::string* pPath) override {
+    m_shown.push_back({CStringW(), title});
+    if (m_openPath.empty()) return FALSE;
+    *pPath = m_openPath;
+    return TRUE;
+  }
   BOOL AskSavePath(const CStringW& title, const CStringW& initialName, const std::vector<FILE_FILTER>&,
                    std::string* pPath, int* pFilter) override {
     m_shown.push_back({initialName, title});
@@ -31,6 +37,7 @@ class CScriptedMessages : public CMessageService {
   }
 
   std::deque<int> m_answers;
+  std::string m_openPath;  // empty: the dialog is cancelled
   std::string m_savePath;  // empty: the dialog is cancelled
   int m_nSaveFilter = 1;
   std::vector<SHOWN> m_shown;

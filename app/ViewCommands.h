@@ -1,0 +1,24 @@
+#pragma once
+// The view's place on the command route: the view's own commands, then its document's.
+
+#include "ui/CmdTarget.h"
+
+class CVorelDoc;
+class CVorelView;
+
+class CViewCommands : public CCmdTarget {
+ public:
+  explicit CViewCommands(CVorelView* pView) : m_pView(pView) {}
+
+  BOOL OnCmdMsg(UINT nID, CmdCode nCode, CCmdUI* pCmdUI) override;
+
+  void OnEditUndo();
+  void OnEditRedo();
+  void OnUpdateEditUndo(CCmdUI* pCmdUI);
+  void OnUpdateEditRedo(CCmdUI* pCmdUI);
+
+ private:
+  CVorelDoc* GetDocument() const;
+
+  CVorelView* m_pView;
+};
