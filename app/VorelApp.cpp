@@ -183,6 +183,7 @@ void CVorelApp::PostConversion() {
 }
 
 int CVorelApp::ExitInstance() {
+  m_qtMessages.SetOwner(nullptr);
   m_pDocTemplate.reset();
   m_pSplash.reset();
   FreeSearchLibrary();
