@@ -19,7 +19,7 @@ fail() {
 # Waits for the editor's process to end and checks its exit code.
 expect_exit_zero() {
   local pid=$1 code=0
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
@@ -36,7 +36,7 @@ if [ "${1:-}" = --under-x ]; then
   QT_QPA_PLATFORM=xcb "$program" &
   pid=$!
   window=
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1) && [ -n "$window" ] && break
     sleep 0.1
   done
@@ -55,7 +55,7 @@ xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --under-x "$program" "$build"
 
 QT_QPA_PLATFORM=offscreen "$program" &
 pid=$!
-sleep 2
+sleep 3
 kill -0 "$pid" 2>/dev/null || fail "offscreen: the editor ended at start-up"
 kill -TERM "$pid"
 expect_exit_zero "$pid" offscreen
