@@ -34,9 +34,6 @@ class CUndoHistory : public CUndoServices {
   void PurgePendingDeletes(const CEditPrint* pSheet);
   void ClearUndo(const CEditPrint* pSheet);
 
-  // Whether Undo or Redo would find a group.
-  BOOL CanUndo() const { return GetGroupCount() > 0 && m_nUndoIndex < GetGroupCount(); }
-  BOOL CanRedo() const { return m_nUndoIndex > 0; }
   int GetGroupCount() const { return int(m_UndoList.size()); }
   CUndoGroup* GetGroupAt(int index) const;
   int GetUndoIndex() const { return m_nUndoIndex; }

@@ -8,9 +8,7 @@
 BOOL CViewCommands::OnCmdMsg(UINT nID, CmdCode nCode, CCmdUI* pCmdUI) {
   static constexpr CMD_MAP_ENTRY<CViewCommands> kMap[] = {
       MapCommand(ID_EDIT_UNDO, &CViewCommands::OnEditUndo),
-      MapUpdate(ID_EDIT_UNDO, &CViewCommands::OnUpdateEditUndo),
       MapCommand(ID_EDIT_REDO, &CViewCommands::OnEditRedo),
-      MapUpdate(ID_EDIT_REDO, &CViewCommands::OnUpdateEditRedo),
   };
   if (DispatchCmdMsg<CViewCommands>(this, kMap, nID, nCode, pCmdUI)) return TRUE;
   CVorelDoc* doc = GetDocument();
@@ -22,13 +20,3 @@ CVorelDoc* CViewCommands::GetDocument() const { return m_pView ? m_pView->GetDoc
 void CViewCommands::OnEditUndo() { m_pView->OnEditUndo(); }
 
 void CViewCommands::OnEditRedo() { m_pView->OnEditRedo(); }
-
-void CViewCommands::OnUpdateEditUndo(CCmdUI* pCmdUI) {
-  CVorelDoc* doc = GetDocument();
-  pCmdUI->Enable(doc && doc->GetHistory().CanUndo());
-}
-
-void CViewCommands::OnUpdateEditRedo(CCmdUI* pCmdUI) {
-  CVorelDoc* doc = GetDocument();
-  pCmdUI->Enable(doc && doc->GetHistory().CanRedo());
-}

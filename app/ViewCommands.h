@@ -12,10 +12,9 @@ class CViewCommands : public CCmdTarget {
 
   BOOL OnCmdMsg(UINT nID, CmdCode nCode, CCmdUI* pCmdUI) override;
 
+  // Always enabled: with nothing to take back or repeat they do nothing.
   void OnEditUndo();
   void OnEditRedo();
-  void OnUpdateEditUndo(CCmdUI* pCmdUI);
-  void OnUpdateEditRedo(CCmdUI* pCmdUI);
 
  private:
   CVorelDoc* GetDocument() const;
