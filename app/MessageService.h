@@ -26,7 +26,8 @@ class CMessageService {
   virtual int ShowMessage(const CStringW& text, const CStringW& caption, int nButtons, int nIcon) = 0;
   // The chosen path (UTF-8) of an existing file; FALSE on cancel.
   virtual BOOL AskOpenPath(const CStringW& title, const std::vector<FILE_FILTER>& filters, std::string* pPath) = 0;
-  // The chosen path (UTF-8) and the 1-based index of the chosen filter; FALSE on cancel.
-  virtual BOOL AskSavePath(const CStringW& title, const CStringW& initialName, const std::vector<FILE_FILTER>& filters,
-                           std::string* pPath, int* pFilter) = 0;
+  // The chosen path (UTF-8) and the 1-based index of the chosen filter; FALSE on cancel. A
+  // name typed without an extension gets defaultExt (given without its dot).
+  virtual BOOL AskSavePath(const CStringW& title, const CStringW& initialName, const CStringW& defaultExt,
+                           const std::vector<FILE_FILTER>& filters, std::string* pPath, int* pFilter) = 0;
 };

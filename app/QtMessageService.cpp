@@ -9,9 +9,16 @@ namespace {
 
 QString ToQString(const CStringW& s) { return QString::fromStdU16String(s.str()); }
 
+// Qt reads the patterns from the last parentheses of a filter's name.
+QString FilterName(const FILE_FILTER& filter) {
+  const QString text = ToQString(filter.text);
+  const QString pattern = ToQString(filter.pattern);
+  return text.endsWith("(" + pattern + ")") ? text : text + " (" + pattern + ")";
+}
+
 QString FilterText(const std::vector<FILE_FILTER>& filters, QStringList* pNames = nullptr) {
   QStringList names;
-  for (const FILE_FILTER& filter : filters) names << ToQString(filter.text) + " (" + ToQString(filter.pattern) + ")";
+  for (const FILE_FILTER& filter : filters) names << FilterName(filter);
   if (pNames) *pNames = names;
   return names.join(";;");
 }
@@ -52,15 +59,18 @@ BOOL CQtMessageService::AskOpenPath(const CStringW& title, const std::vector<FIL
   return TRUE;
 }
 
-BOOL CQtMessageService::AskSavePath(const CStringW& title, const CStringW& initialName,
+BOOL CQtMessageService::AskSavePath(const CStringW& title, const CStringW& initialName, const CStringW& defaultExt,
                                     const std::vector<FILE_FILTER>& filters, std::string* pPath, int* pFilter) {
   QStringList names;
-  const QString filterText = FilterText(filters, &names);
-  QString chosenFilter;
-  QString path = QFileDialog::getSaveFileName(m_pOwner, ToQString(title), ToQString(initialName), filterText,
-                                              &chosenFilter);
-  if (path.isEmpty()) return FALSE;
-  if (pPath) *pPath = path.toStdString();
-  if (pFilter) *pFilter = int(names.indexOf(chosenFilter)) + 1;
+  FilterText(filters, &names);
+  QFileDialog dialog(m_pOwner, ToQString(title));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(names);
+  dialog.setDefaultSuffix(ToQString(defaultExt));
+  dialog.selectFile(ToQString(initialName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return FALSE;
+  if (pPath) *pPath = dialog.selectedFiles().front().toStdString();
+  if (pFilter) *pFilter = int(names.indexOf(dialog.selectedNameFilter())) + 1;
   return TRUE;
 }

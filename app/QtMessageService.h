@@ -12,8 +12,8 @@ class CQtMessageService : public CMessageService {
 
   int ShowMessage(const CStringW& text, const CStringW& caption, int nButtons, int nIcon) override;
   BOOL AskOpenPath(const CStringW& title, const std::vector<FILE_FILTER>& filters, std::string* pPath) override;
-  BOOL AskSavePath(const CStringW& title, const CStringW& initialName, const std::vector<FILE_FILTER>& filters,
-                   std::string* pPath, int* pFilter) override;
+  BOOL AskSavePath(const CStringW& title, const CStringW& initialName, const CStringW& defaultExt,
+                   const std::vector<FILE_FILTER>& filters, std::string* pPath, int* pFilter) override;
 
  private:
   QWidget* m_pOwner;

@@ -1,6 +1,7 @@
 #include "app/VorelDoc.h"
 
-#include <QDir>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -20,18 +21,12 @@
 #include "platform/TempFolder.h"
 #include "resources/Resource.h"
 #include "xmlformat/SheetReader.h"
-#include "xmlformat/SheetWriter.h"
 
 namespace {
 
 constexpr char16_t kReadFailed[] = u"ファイルの読込に失敗しました。";
-constexpr char16_t kSaveFailed[] = u"ファイルの保存に失敗しました。";
 constexpr char16_t kNewFailed[] = u"空のプリント作成に失敗しました。";
 constexpr char16_t kOpenFailed[] = u"ファイルを開けませんでした。";
-constexpr char16_t kUntitled[] = u"無題";
-constexpr char kDefaultExt[] = "qvf";
-
-CStringW FromUtf8(const std::string& text) { return CStringW(QString::fromStdString(text).toStdU16String()); }
 
 // The default font of the sheet's direction for every child of a question sentence.
 void ApplySheetDefaultFonts(CEditPrint& print) {
@@ -39,7 +34,8 @@ void ApplySheetDefaultFonts(CEditPrint& print) {
   GetDefaultFont(&lf, print.m_nReserved0 != 0);
   lf.lfHeight = -std::abs(GetDefaultHeight());
   for (CQVXMLNode* child : print.m_arrChildren) {
-    if (!child || child->m_nType != NTYPE_EDITSENTENCE) break;
+    if (!child) break;
+    if (child->m_nType != NTYPE_EDITSENTENCE) continue;
     auto* sentence = static_cast<CEditNode*>(child);
     sentence->SetLogFont(lf, nullptr);
     for (CQVXMLNode* grandchild : sentence->m_arrChildren) {
@@ -89,6 +85,8 @@ BOOL CVorelDoc::OnCmdMsg(UINT nID, CmdCode nCode, CCmdUI* pCmdUI) {
   static constexpr CMD_MAP_ENTRY<CVorelDoc> kMap[] = {
       MapCommand(ID_FILE_SAVE, &CVorelDoc::OnFileSave),
       MapCommand(ID_FILE_SAVE_AS, &CVorelDoc::OnFileSaveAs),
+      MapCommand(ID_FILE_SAVE_HTML, &CVorelDoc::OnFileSaveHtml),
+      MapUpdate(ID_FILE_SAVE_HTML, &CVorelDoc::OnUpdateFileSaveHtml),
   };
   return DispatchCmdMsg<CVorelDoc>(this, kMap, nID, nCode, pCmdUI);
 }
@@ -136,10 +134,12 @@ BOOL CVorelDoc::OnNewDocument() {
 BOOL CVorelDoc::NewEmptySheet() {
   try {
     m_pPrint = std::make_unique<CEditPrint>();
-    if (!CSheetReader(this).LoadDefaultPrint(m_pPrint.get(), TRUE)) {
+    CSheetReader reader(this);
+    if (!reader.LoadDefaultPrint(m_pPrint.get(), TRUE)) {
       m_pPrint.reset();
       return FALSE;
     }
+    SetSearchInfo(reader.HasSearchInfo());
     ApplySheetDefaultFonts(*m_pPrint);
     return TRUE;
   } catch (...) {
@@ -159,18 +159,27 @@ BOOL CVorelDoc::OpenDocument(const std::string& path) {
   m_bModified = FALSE;
   DeleteContents();
   m_bCabinet = kind == FileKind::Package;
-  if (ReadPrintFile(path, m_bCabinet)) {
-    m_strPathName = path;
-    m_bModified = FALSE;
-    return TRUE;
+  std::vector<CStringW> messages;
+  const BOOL ok = ReadPrintFile(path, m_bCabinet, &messages);
+  for (const CStringW& message : messages) ShowLibraryMessage(message);
+  if (!ok) {
+    ShowLibraryMessage(kReadFailed);
+    // A partly read sheet is never kept under the file's name, where Save would write it.
+    OnNewDocument();
+    return FALSE;
   }
-  ShowLibraryMessage(kReadFailed);
-  // A partly read sheet is never kept under the file's name, where Save would write it.
-  OnNewDocument();
-  return FALSE;
+  m_strPathName = path;
+  // Opened as a new sheet, it lives in memory only; a package's extracted files are gone already.
+  const CVorelApp* app = GetVorelApp();
+  if (app && app->m_nCmdLineFlags == CMDLINE_OPEN_AS_NEW && !m_bCabinet) {
+    m_pPrint->DeleteExtractedFiles();
+    ::unlink(path.c_str());
+  }
+  return TRUE;
 }
 
-BOOL CVorelDoc::ReadPrintFile(const std::string& path, BOOL bPacked) {
+// A package is extracted whole into a private folder, which goes with everything in it.
+BOOL CVorelDoc::ReadPrintFile(const std::string& path, BOOL bPacked, std::vector<CStringW>* pMessages) {
   m_pPrint = std::make_unique<CEditPrint>();
   CSheetReader reader(this);
   BOOL ok = FALSE;
@@ -178,8 +187,7 @@ BOOL CVorelDoc::ReadPrintFile(const std::string& path, BOOL bPacked) {
     if (bPacked) {
       CTempFolder temp;
       std::string first;
-      if (!temp.IsValid()) return FALSE;
-      if (ExtractCabinet(path, temp.GetPath(), &first) && !first.empty())
+      if (temp.IsValid() && ExtractCabinet(path, temp.GetPath(), &first) && !first.empty())
         ok = reader.LoadXmlFile(m_pPrint.get(), first.c_str());
       m_pPrint->DeleteExtractedFiles();
     } else {
@@ -188,88 +196,18 @@ BOOL CVorelDoc::ReadPrintFile(const std::string& path, BOOL bPacked) {
   } catch (...) {
     ok = FALSE;
   }
-  for (const CStringW& message : reader.GetMessages()) ShowLibraryMessage(message);
-  for (const CStringW& warning : reader.GetWarnings()) ShowLibraryMessage(warning);
+  if (pMessages) {
+    pMessages->insert(pMessages->end(), reader.GetMessages().begin(), reader.GetMessages().end());
+    pMessages->insert(pMessages->end(), reader.GetWarnings().begin(), reader.GetWarnings().end());
+  }
   if (!ok) return FALSE;
-  m_bHasSearchInfo = reader.HasSearchInfo();
-  if (CVorelApp* app = GetVorelApp()) app->m_bHasSearchInfo = m_bHasSearchInfo;
+  SetSearchInfo(reader.HasSearchInfo());
   return TRUE;
 }
 
-BOOL CVorelDoc::WritePrintFile(const std::string& path) {
-  if (!m_pPrint) return FALSE;
-  CStringW message;
-  BOOL ok = WriteSheetXml(m_pPrint.get(), path.c_str(), &message);
-  if (!message.IsEmpty()) ShowLibraryMessage(message);
-  return ok;
-}
-
-BOOL CVorelDoc::OnSaveDocument(const std::string& path) {
-  if (WriteAtomically(path)) {
-    m_bModified = FALSE;
-    return TRUE;
-  }
-  ShowLibraryMessage(kSaveFailed);
-  return FALSE;
-}
-
-// Everything is written into a private folder beside the target under the target's own file
-// title, then moved over the target: a failure leaves the old file as it was.
-BOOL CVorelDoc::WriteAtomically(const std::string& path) {
-  if (!m_pPrint || path.empty()) return FALSE;
-  const QFileInfo target(QString::fromStdString(path));
-  CTempFolder temp(target.absolutePath().toStdString());
-  if (!temp.IsValid()) return FALSE;
-  const QDir tempDir(QString::fromStdString(temp.GetPath()));
-  const std::string xmlPath = tempDir.filePath(target.completeBaseName() + (m_bCabinet ? ".qvp" : "." + target.suffix())).toStdString();
-  if (!WritePrintFile(xmlPath)) return FALSE;
-  std::vector<std::string> moved;
-  if (m_bCabinet) {
-    std::vector<std::string> files{xmlPath};
-    files.insert(files.end(), m_pPrint->m_arrPackFiles.begin(), m_pPrint->m_arrPackFiles.end());
-    const std::string packed = target.fileName().toStdString() + ".new";
-    if (!PackCabinet(files, temp.GetPath(), packed)) return FALSE;
-    moved.push_back(tempDir.filePath(QString::fromStdString(packed)).toStdString());
-  } else {
-    moved = m_pPrint->m_arrPackFiles;
-    moved.push_back(xmlPath);
-  }
-  // Side files first, the sheet XML or package last, each replacing its namesake.
-  for (const std::string& file : moved) {
-    const QString from = QString::fromStdString(file);
-    const QString to = file == moved.back() ? target.absoluteFilePath()
-                                            : target.absoluteDir().filePath(QFileInfo(from).fileName());
-    if (std::rename(from.toLocal8Bit().constData(), to.toLocal8Bit().constData()) != 0) return FALSE;
-  }
-  m_pPrint->SetPathName(target.absoluteFilePath().toStdString().c_str());
-  m_pPrint->ClearPackFiles();
-  return TRUE;
-}
-
-BOOL CVorelDoc::DoSave(BOOL bAskPath) {
-  std::string path = m_strPathName;
-  if (bAskPath || path.empty()) {
-    const CStringW initial = path.empty() ? CStringW(kUntitled) + u"." + CStringW(kDefaultExt) : FromUtf8(path);
-    const std::vector<FILE_FILTER> filters{{u"プリントファイル(*.qvf)", u"*.qvf"}, {u"すべてのファイル(*.*)", u"*.*"}};
-    int nFilter = 0;
-    if (!m_pMessages || !m_pMessages->AskSavePath(u"名前を付けて保存", initial, filters, &path, &nFilter)) return FALSE;
-    m_bCabinet = TRUE;
-  }
-  if (!OnSaveDocument(path)) return FALSE;
-  SetPathName(path);
-  return TRUE;
-}
-
-BOOL CVorelDoc::SaveModified() {
-  if (!m_bModified) return TRUE;
-  CStringW text = GetTitle();
-  text += u" への変更を保存しますか?";
-  const int answer = m_pMessages ? m_pMessages->ShowMessage(text, kMessageCaption, MB_BUTTONS_YESNOCANCEL,
-                                                             MB_ICON_EXCLAMATION)
-                                 : ANSWER_NO;
-  if (answer == ANSWER_CANCEL) return FALSE;
-  if (answer == ANSWER_YES) return DoSave(FALSE);
-  return TRUE;
+void CVorelDoc::SetSearchInfo(BOOL bHasSearchInfo) {
+  m_bHasSearchInfo = bHasSearchInfo;
+  if (CVorelApp* app = GetVorelApp()) app->m_bHasSearchInfo = bHasSearchInfo;
 }
 
 void CVorelDoc::SetNameFieldOnPage(int nPage, int nValue) {

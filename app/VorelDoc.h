@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/SheetConverter.h"
 #include "app/UndoHistory.h"
 #include "model/DocumentServices.h"
 #include "platform/OleDocument.h"
@@ -20,6 +21,9 @@ class CMessageService;
 
 class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemFactory, public CCmdTarget {
  public:
+  static constexpr char16_t kUntitled[] = u"無題";
+  static constexpr char16_t kDefaultExt[] = u"qvf";
+
   explicit CVorelDoc(CMessageService* pMessages);
   ~CVorelDoc() override;
 
@@ -47,9 +51,12 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
   void DeleteRoot();
   BOOL OnNewDocument();
   // A file that cannot be read leaves a new empty untitled sheet; FALSE tells the caller.
+  // While the command line opens a file as a new sheet ("k1"), a plain sheet XML file and the
+  // side files it named are deleted after a good read; a package is kept.
   BOOL OpenDocument(const std::string& path);
   BOOL OnSaveDocument(const std::string& path);
-  // Save (with the current path) or Save As (bAskPath); TRUE when the sheet was written.
+  // Save (with the current path) or Save As (bAskPath); TRUE when the sheet was written or
+  // exported.
   BOOL DoSave(BOOL bAskPath);
   // The save question; FALSE when the user cancelled or the save failed.
   BOOL SaveModified();
@@ -57,14 +64,27 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
   BOOL OnCmdMsg(UINT nID, CmdCode nCode, CCmdUI* pCmdUI) override;
   void OnFileSave();
   void OnFileSaveAs();
+  // Save as HTML; enabled while CanExport(EXPORT_HTML).
+  void OnFileSaveHtml();
+  void OnUpdateFileSaveHtml(CCmdUI* pCmdUI);
+
+  // Without a converter a format is neither offered nor exported.
+  void SetConverter(EXPORT_FORMAT format, std::unique_ptr<CSheetConverter> pConverter);
+  BOOL CanExport(EXPORT_FORMAT format) const;
+  // The sheet converted into the file at path; the converter's result. Path, modified flag
+  // and save format stay as they were.
+  BOOL ExportHtml(const std::string& path) { return Export(EXPORT_HTML, path); }
+  BOOL ExportText(const std::string& path) { return Export(EXPORT_TEXT, path); }
 
   // The conversions for the word processors. Neither is installed on this platform, so both
   // fail and set the exit code of a command-line conversion: 10 for Word, 20 for Ichitaro.
   BOOL ExportToWord(UINT nFlags, const std::string& path);
   BOOL ExportToIchitaro(UINT nFlags, const std::string& path);
 
-  BOOL ReadPrintFile(const std::string& path, BOOL bPacked);
-  BOOL WritePrintFile(const std::string& path);
+  // A new root filled from the file; the reader's messages are added to *pMessages.
+  BOOL ReadPrintFile(const std::string& path, BOOL bPacked, std::vector<CStringW>* pMessages = nullptr);
+  // *pMessage gets the text a failure brought for the user, empty when it brought none.
+  BOOL WritePrintFile(const std::string& path, CStringW* pMessage = nullptr);
 
   // The document model's services.
   int PushUndo(CUndoGroup* pGroup) override { return m_history.PushUndo(pGroup); }
@@ -75,9 +95,19 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
 
   CEditNode* CreateObjectNode(CArchive& ar, const CStringW& path, int nWidth, int nHeight) override;
 
+ protected:
+  // The package of the files at folder/name.
+  virtual BOOL PackFiles(const std::vector<std::string>& files, const std::string& folder, const std::string& name);
+
  private:
+  enum class SaveFormat { Package, Html, Text, AllFiles };
+
   BOOL NewEmptySheet();
-  BOOL WriteAtomically(const std::string& path);
+  // The reader's search flag, for the question search.
+  void SetSearchInfo(BOOL bHasSearchInfo);
+  BOOL WriteAtomically(const std::string& path, CStringW* pMessage);
+  BOOL AskSavePath(std::string* pPath, SaveFormat* pFormat);
+  BOOL Export(EXPORT_FORMAT format, const std::string& path);
   void ShowLibraryMessage(const CStringW& text);
 
   CMessageService* m_pMessages;
@@ -88,4 +118,5 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
   BOOL m_bModified = FALSE;
   BOOL m_bCabinet = TRUE;
   BOOL m_bHasSearchInfo = FALSE;
+  std::unique_ptr<CSheetConverter> m_pConverters[2];
 };
