@@ -28,6 +28,7 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
   ~CVorelDoc() override;
 
   CEditPrint* GetPrint() const { return m_pPrint.get(); }
+  CMessageService* GetMessageService() const { return m_pMessages; }
   CUndoHistory& GetHistory() { return m_history; }
   CDocView* GetView() const { return m_views.empty() ? nullptr : m_views.front(); }
   void AddView(CDocView* pView);

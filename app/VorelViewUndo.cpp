@@ -29,6 +29,7 @@ void CVorelView::ReplayHistory(bool bUndo) {
   KeepCaretInSheet();
   // Even a group with an unknown action changed the tree: lay out and paint.
   AfterEdit(TRUE);
+  ScrollCaretIntoView();
 }
 
 // A caret or anchor left on a node that is no longer in the sheet is never used.

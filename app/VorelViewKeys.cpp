@@ -1,0 +1,145 @@
+#include <QKeyEvent>
+
+#include <functional>
+
+#include "app/VorelView.h"
+#include "model/EditNode.h"
+
+namespace {
+
+bool IsCaretStopNode(CEditNode* node) { return node && node->IsCaretStop(); }
+
+}  // namespace
+
+// Backspace and Enter arrive as the characters 8 and 13; Delete is the clear command. Tab stays
+// in the view and does nothing.
+void CVorelView::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  const bool bControl = modifiers & Qt::ControlModifier;
+  if (bControl && event->key() == Qt::Key_Z) return OnEditUndo();
+  if (bControl && event->key() == Qt::Key_Y) return OnEditRedo();
+  switch (event->key()) {
+    case Qt::Key_Backspace: return OnChar(8);
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return OnChar(13);
+    case Qt::Key_Tab: return;
+    case Qt::Key_Delete: return OnEditClear();
+    default: break;
+  }
+  if (OnKeyDown(event->key(), (modifiers & Qt::ShiftModifier) ? TRUE : FALSE)) return;
+  // Text of shortcuts (Ctrl or Alt held) is never typed.
+  const bool bTyped = !bControl && !(modifiers & Qt::AltModifier) && !event->text().isEmpty();
+  if (bTyped && (m_nViewMode == VIEWMODE_TEXT || m_nViewMode == VIEWMODE_KIMEIRAN) && m_caret.m_pCaretNode) {
+    TypeText(CStringW(event->text().toStdU16String()));
+    ScrollCaretIntoView();
+    return;
+  }
+  QAbstractScrollArea::keyPressEvent(event);
+}
+
+bool CVorelView::focusNextPrevChild(bool) { return false; }
+
+// Page Up and Page Down scroll a screen: down the sheet in horizontal writing, to the next
+// lines on the left in vertical writing; they leave the caret where it is. A caret key in text
+// mode moves the caret and brings it into view.
+BOOL CVorelView::OnKeyDown(int nKey, BOOL bShift) {
+  const BOOL bVertical = m_mapper.m_bVertical;
+  switch (nKey) {
+    case Qt::Key_PageUp:
+      bVertical ? OnHScroll(SB_PAGERIGHT) : OnVScroll(SB_PAGEUP);
+      return TRUE;
+    case Qt::Key_PageDown:
+      bVertical ? OnHScroll(SB_PAGELEFT) : OnVScroll(SB_PAGEDOWN);
+      return TRUE;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      if (m_nViewMode == VIEWMODE_TEXT || m_nViewMode == VIEWMODE_KIMEIRAN) HandleCaretKey(nKey, bShift);
+      if (m_nViewMode == VIEWMODE_TEXT || m_nViewMode == VIEWMODE_KIMEIRAN || m_nViewMode == VIEWMODE_SCALE)
+        ScrollCaretIntoView();
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+// In vertical writing lines run from right to left: Left and Right move between lines, Up and
+// Down along the line. Moves between lines keep the desired x.
+BOOL CVorelView::HandleCaretKey(int nKey, BOOL bShift) {
+  if (m_mapper.m_bVertical) {
+    switch (nKey) {
+      case Qt::Key_Left: nKey = Qt::Key_Down; break;
+      case Qt::Key_Right: nKey = Qt::Key_Up; break;
+      case Qt::Key_Up: nKey = Qt::Key_Left; break;
+      case Qt::Key_Down: nKey = Qt::Key_Right; break;
+      default: break;
+    }
+  }
+  const bool bLineWise = nKey == Qt::Key_Up || nKey == Qt::Key_Down;
+  m_caret.m_bKeepX = bLineWise ? 1 : 0;
+  switch (nKey) {
+    case Qt::Key_Home: return CaretLineStart(bShift);
+    case Qt::Key_End: return CaretLineEnd(bShift);
+    case Qt::Key_Left: return CaretLeft(bShift);
+    case Qt::Key_Right: return CaretRight(bShift);
+    case Qt::Key_Up: return CaretUp(bShift);
+    case Qt::Key_Down: return CaretDown(bShift);
+    default: return FALSE;
+  }
+}
+
+// A move that fails leaves the caret where it was.
+BOOL CVorelView::MoveCaretBy(const std::function<CEditNode*(CEditNode*)>& move) {
+  if (!m_caret.m_pCaretNode) return FALSE;
+  const CEditCaret before = m_caret;
+  CEditNode* moved = nullptr;
+  try {
+    moved = move(m_caret.m_pCaretNode);
+  } catch (...) {
+    m_caret = before;
+    return FALSE;
+  }
+  UpdateCaret(TRUE);
+  Invalidate();
+  return moved != nullptr;
+}
+
+// Left and right first leave a position that is no caret stop.
+BOOL CVorelView::CaretLeft(BOOL bExtend) {
+  return MoveCaretBy([&](CEditNode* node) {
+    while (!IsCaretStopNode(node)) {
+      if (!node->MoveCaretLeft(&m_caret, FALSE) || m_caret.m_pCaretNode == node) break;
+      node = m_caret.m_pCaretNode;
+    }
+    return m_caret.m_pCaretNode->MoveCaretLeft(&m_caret, bExtend);
+  });
+}
+
+BOOL CVorelView::CaretRight(BOOL bExtend) {
+  return MoveCaretBy([&](CEditNode* node) {
+    while (!IsCaretStopNode(node)) {
+      if (!node->MoveCaretRight(&m_caret, FALSE) || m_caret.m_pCaretNode == node) break;
+      node = m_caret.m_pCaretNode;
+    }
+    return m_caret.m_pCaretNode->MoveCaretRight(&m_caret, bExtend);
+  });
+}
+
+BOOL CVorelView::CaretUp(BOOL bExtend) {
+  return MoveCaretBy([&](CEditNode* node) { return node->MoveCaretUp(&m_caret, bExtend); });
+}
+
+BOOL CVorelView::CaretDown(BOOL bExtend) {
+  return MoveCaretBy([&](CEditNode* node) { return node->MoveCaretDown(&m_caret, bExtend); });
+}
+
+BOOL CVorelView::CaretLineEnd(BOOL bExtend) {
+  return MoveCaretBy([&](CEditNode* node) { return node->MoveCaretLineEnd(&m_caret, bExtend); });
+}
+
+BOOL CVorelView::CaretLineStart(BOOL bExtend) {
+  return MoveCaretBy([&](CEditNode* node) { return node->MoveCaretLineStart(&m_caret, bExtend); });
+}

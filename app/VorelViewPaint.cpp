@@ -1,0 +1,173 @@
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "app/MessageService.h"
+#include "app/VorelDoc.h"
+#include "app/VorelView.h"
+#include "elements/EditPrint.h"
+#include "model/EditLayoutParam.h"
+#include "model/GdiCache.h"
+#include "model/NodeTypes.h"
+#include "platform/DC.h"
+#include "platform/PainterBackend.h"
+#include "platform/StockObjects.h"
+
+namespace {
+
+constexpr COLORREF kBackground = RGB(160, 160, 160);
+constexpr char16_t kBufferFailed[] =
+    u"描画用ビットマップの作成に失敗しました。\n\nディスプレイの解像度または色数を減らして下さい。";
+
+QColor ToQColor(COLORREF color) { return QColor(GetRValue(color), GetGValue(color), GetBValue(color)); }
+
+}  // namespace
+
+QImage CVorelView::MakeBuffer(const QSize& size, qreal ratio) {
+  QImage image(size * ratio, QImage::Format_RGB32);
+  if (!image.isNull()) image.setDevicePixelRatio(ratio);
+  return image;
+}
+
+// The buffer has the window's size and pixel ratio. One that cannot be made is reported once,
+// and the view paints grey until a buffer can be made again.
+bool CVorelView::EnsureBuffer() {
+  const QSize size = viewport()->size();
+  const qreal ratio = devicePixelRatioF();
+  if (size.isEmpty()) return false;
+  if (!m_buffer.isNull() && m_buffer.deviceIndependentSize().toSize() == size && m_buffer.devicePixelRatio() == ratio)
+    return true;
+  m_buffer = MakeBuffer(size, ratio);
+  m_bBufferDirty = true;
+  if (!m_buffer.isNull()) {
+    m_bBufferFailed = false;
+    return true;
+  }
+  if (!m_bBufferFailed && m_pDoc && m_pDoc->GetMessageService()) {
+    // Not from inside the paint event: the box runs its own event loop.
+    QMetaObject::invokeMethod(
+        this,
+        [this] { m_pDoc->GetMessageService()->ShowMessage(kBufferFailed, kLibraryCaption, MB_BUTTONS_OK, MB_ICON_NONE); },
+        Qt::QueuedConnection);
+  }
+  m_bBufferFailed = true;
+  return false;
+}
+
+void CVorelView::Invalidate() {
+  m_bBufferDirty = true;
+  viewport()->update();
+}
+
+void CVorelView::RenderBuffer() {
+  m_buffer.fill(ToQColor(kBackground));
+  CDC dc(MakeImageBackend(&m_buffer));
+  OnPrepareDC(&dc);
+  OnDraw(&dc);
+  dc.SetWindowOrg(0, 0);
+  DrawFieldHandles(&dc);
+  m_bBufferDirty = false;
+  ++m_nSheetDraws;
+}
+
+void CVorelView::paintEvent(QPaintEvent* event) {
+  QPainter painter(viewport());
+  if (!EnsureBuffer()) {
+    painter.fillRect(event->rect(), ToQColor(kBackground));
+    return;
+  }
+  if (m_bBufferDirty) RenderBuffer();
+  const qreal ratio = m_buffer.devicePixelRatio();
+  const QRect rect = event->rect();
+  painter.drawImage(rect, m_buffer, QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
+  m_bInPaint = true;
+  UpdateCaret(FALSE);
+  m_bInPaint = false;
+  DrawPreedit(painter);
+  DrawCaretBar(painter);
+}
+
+// Pages stand one below the other, m_nPageGapY apart and m_nPageGapX from the left edge.
+void CVorelView::DrawPageBackgrounds(CDC* pDC, CEditPrint& root) {
+  SIZE page;
+  root.GetPageSize(&page);
+  for (int i = 1; i <= root.m_nPageCount; ++i) {
+    RECT rect{root.m_nPageGapX, (i - 1) * page.cy + i * root.m_nPageGapY, 0, 0};
+    rect.right = rect.left + page.cx;
+    rect.bottom = rect.top + page.cy;
+    m_mapper.LPtoDPRect(&rect);
+    pDC->FillSolidRect(&rect, RGB(255, 255, 255));
+  }
+}
+
+void CVorelView::OnDraw(CDC* pDC) {
+  CEditPrint* root = GetSheetRoot();
+  RECT clip;
+  if (!root || !pDC || pDC->GetClipBox(&clip) == ERROR || CRect(clip).IsRectEmpty()) return;
+  CWritingDirection direction(m_mapper.m_bVertical);
+  try {
+    DrawPageBackgrounds(pDC, *root);
+    EDIT_LAYOUT_PARAM param{};
+    root->Draw(pDC, &m_mapper, &param);
+    if (pDC->IsPrinting()) return;
+    DrawSelectionOn(pDC);
+    CEditNode* caret = m_caret.m_pCaretNode;
+    CQVXMLNode* parent = caret ? caret->GetParent() : nullptr;
+    if (parent && parent->m_nType != NTYPE_EDITSENTENCE) DrawContainerFrame(pDC);
+  } catch (...) {
+  }
+}
+
+// A dotted frame around the box the caret is in: a table cell, a text box, a formula.
+void CVorelView::DrawContainerFrame(CDC* pDC) {
+  auto* parent = m_caret.m_pCaretNode ? dynamic_cast<CEditNode*>(m_caret.m_pCaretNode->GetParent()) : nullptr;
+  if (!pDC || pDC->IsPrinting() || !parent) return;
+  RECT rect = parent->m_rcInk;
+  m_mapper.LPtoDPRect(&rect);
+  rect.left -= 1;
+  rect.top -= 1;
+  rect.right += 2;
+  rect.bottom += 2;
+  CGdiObject* oldBrush = pDC->SelectStockObject(NULL_BRUSH);
+  const int oldRop = pDC->SetROP2(R2_XORPEN);
+  pDC->FrameRect(&rect, GetHalftoneBrush());
+  pDC->SetROP2(oldRop);
+  pDC->SelectObject(oldBrush);
+}
+
+void CVorelView::DrawSelectionOn(CDC* pDC) {
+  CEditPrint* root = GetSheetRoot();
+  if (!root || !pDC || pDC->IsPrinting() || !m_caret.m_pAnchor || !m_caret.m_pCaretNode) return;
+  root->DrawSelection(pDC, &m_mapper, &m_caret);
+}
+
+// The highlight inverts, so drawing it again on the shown picture takes it away. A picture
+// that is to be drawn again shows the selection as it is then.
+void CVorelView::InvertSelection() {
+  if (m_bBufferDirty || m_buffer.isNull()) return;
+  try {
+    CDC dc(MakeImageBackend(&m_buffer));
+    OnPrepareDC(&dc);
+    DrawSelectionOn(&dc);
+  } catch (...) {
+  }
+  viewport()->update();
+}
+
+// In field mode every selected field but the current one shows eight inverted handles.
+void CVorelView::DrawFieldHandles(CDC* pDC) {
+  if (m_nViewMode != VIEWMODE_FIELD) return;
+  for (CEditNode* field : m_listFields) {
+    if (!field || field == m_pCurField) continue;
+    CRect rect(field->m_rcInk);
+    DocToClientRect(&rect);
+    rect.NormalizeRect();
+    const int xs[3] = {rect.left, rect.left + (rect.right - rect.left) / 2, rect.right};
+    const int middle = rect.top + (rect.bottom - rect.top) / 2;
+    for (int x : xs) {
+      pDC->PatBlt(x - 2, rect.top - 2, 5, 5, DSTINVERT);
+      pDC->PatBlt(x - 2, rect.bottom - 2, 5, 5, DSTINVERT);
+    }
+    pDC->PatBlt(rect.left - 2, middle - 2, 5, 5, DSTINVERT);
+    pDC->PatBlt(rect.right - 2, middle - 2, 5, 5, DSTINVERT);
+  }
+}
