@@ -37,6 +37,7 @@ CStandardToolBar::CStandardToolBar(QWidget* pParent) : QToolBar(pParent), m_pZoo
   m_pZoom->setCurrentIndex(m_pZoom->findText(QStringLiteral("100"), Qt::MatchStartsWith));
   m_pZoom->lineEdit()->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,3}%?")), m_pZoom));
+  m_pZoom->installEventFilter(this);
   m_pZoom->lineEdit()->installEventFilter(this);
   connect(m_pZoom, &QComboBox::activated, this, &CStandardToolBar::zoomSelected);
   addWidget(m_pZoom);
@@ -49,7 +50,7 @@ void CStandardToolBar::SetZoom(int nPercent) { m_pZoom->setEditText(QString::num
 // Enter applies the box's value and goes no further; with the focus the box shows the bare
 // number, selected, and "%" again when it loses it.
 bool CStandardToolBar::eventFilter(QObject* pObject, QEvent* pEvent) {
-  if (pObject == m_pZoom->lineEdit()) {
+  if (pObject == m_pZoom || pObject == m_pZoom->lineEdit()) {
     switch (pEvent->type()) {
       case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(pEvent)->key();
