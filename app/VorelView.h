@@ -185,6 +185,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   bool EnsureBuffer();
   void RenderBuffer();
   void DrawPageBackgrounds(CDC* pDC, CEditPrint& root);
+  void DrawVisiblePages(CDC* pDC, CEditPrint& root, RECT clip);
   void DrawFieldHandles(CDC* pDC);
   void DrawCaretBar(QPainter& painter);
   struct PREEDIT_LAYOUT {

@@ -1,10 +1,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <vector>
+
 #include "app/MessageService.h"
 #include "app/VorelDoc.h"
 #include "app/VorelView.h"
 #include "elements/EditPrint.h"
+#include "model/EditBox.h"
 #include "model/EditLayoutParam.h"
 #include "model/GdiCache.h"
 #include "model/NodeTypes.h"
@@ -23,7 +27,7 @@ QColor ToQColor(COLORREF color) { return QColor(GetRValue(color), GetGValue(colo
 }  // namespace
 
 QImage CVorelView::MakeBuffer(const QSize& size, qreal ratio) {
-  QImage image(size * ratio, QImage::Format_RGB32);
+  QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
   if (!image.isNull()) image.setDevicePixelRatio(ratio);
   return image;
 }
@@ -106,14 +110,46 @@ void CVorelView::OnDraw(CDC* pDC) {
   CWritingDirection direction(m_mapper.m_bVertical);
   try {
     DrawPageBackgrounds(pDC, *root);
-    EDIT_LAYOUT_PARAM param{};
-    root->Draw(pDC, &m_mapper, &param);
+    DrawVisiblePages(pDC, *root, clip);
     if (pDC->IsPrinting()) return;
     DrawSelectionOn(pDC);
     CEditNode* caret = m_caret.m_pCaretNode;
     CQVXMLNode* parent = caret ? caret->GetParent() : nullptr;
     if (parent && parent->m_nType != NTYPE_EDITSENTENCE) DrawContainerFrame(pDC);
   } catch (...) {
+  }
+}
+
+// Only the parts with a box on a page in the clip box are drawn: drawing every page of a long
+// sheet for each keystroke would cost more than the keystroke may.
+void CVorelView::DrawVisiblePages(CDC* pDC, CEditPrint& root, RECT clip) {
+  m_mapper.DPtoLPRect(&clip);
+  SIZE page;
+  root.GetPageSize(&page);
+  std::vector<bool> visible(size_t(std::max(0, root.m_nPageCount)) + 1, false);
+  for (int i = 1; i <= root.m_nPageCount; ++i) {
+    const int top = (i - 1) * page.cy + i * root.m_nPageGapY;
+    visible[size_t(i)] = top < clip.bottom && top + page.cy > clip.top;
+  }
+  const auto onVisiblePage = [&visible](int nPage) { return nPage > 0 && size_t(nPage) < visible.size() && visible[size_t(nPage)]; };
+  if (std::all_of(visible.begin() + 1, visible.end(), [](bool b) { return b; })) {
+    EDIT_LAYOUT_PARAM param{};
+    root.Draw(pDC, &m_mapper, &param);
+    return;
+  }
+  for (int i = 0; i < root.m_nodePageKimeiran.GetChildCount(); ++i) {
+    auto* field = dynamic_cast<CEditNode*>(root.m_nodePageKimeiran.GetChildAt(i));
+    EDIT_LAYOUT_PARAM param{};
+    if (field && onVisiblePage(field->m_nPage)) field->Draw(pDC, &m_mapper, &param);
+  }
+  for (int i = 0; i < root.GetChildCount(); ++i) {
+    CEditNode* child = root.GetEditChildAt(i);
+    auto* container = dynamic_cast<CEditContainer*>(child);
+    bool bShown = !container || container->GetBoxCount() == 0;
+    for (int b = 0; !bShown && b < container->GetBoxCount(); ++b)
+      bShown = onVisiblePage(container->GetBox(b)->m_props.m_nPage);
+    EDIT_LAYOUT_PARAM param{};
+    if (child && bShown) child->Draw(pDC, &m_mapper, &param);
   }
 }
 

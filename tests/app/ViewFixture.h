@@ -12,12 +12,14 @@
 
 #include <string>
 
+#include "app/VorelAppSettings.h"
 #include "app/VorelDoc.h"
 #include "app/VorelView.h"
 #include "elements/EditPrint.h"
 #include "model/DefaultFonts.h"
 #include "model/EditCR.h"
 #include "model/EditChar.h"
+#include "model/EditSentence.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/ScriptedMessages.h"
 #include "xmlformat/SheetReader.h"
@@ -29,6 +31,7 @@ class ViewFixture : public ::testing::Test {
 
   // A horizontal sheet comes from its template through a file, as a user's sheet would.
   void MakeSheet(bool bVertical, int nParagraphs = 0, QSize size = QSize(800, 600)) {
+    m_view.SetAppSettings(&m_settings);
     if (bVertical) {
       ASSERT_TRUE(m_doc.OnNewDocument());
     } else {
@@ -51,7 +54,10 @@ class ViewFixture : public ::testing::Test {
 
   // Paragraphs of 30 characters before the first part's line end, in the sheet's text font.
   void AddParagraphs(int nParagraphs) {
-    CEditNode* part = FirstPart();
+    AddParagraphsTo(FirstPart(), nParagraphs);
+    m_view.OnUpdate(nullptr, 0, nullptr);
+  }
+  void AddParagraphsTo(CEditNode* part, int nParagraphs) {
     LOGFONTA lf{};
     GetDefaultFont(&lf, m_doc.GetPrint()->m_nReserved0 != 0);
     lf.lfHeight = -std::abs(GetDefaultHeight());
@@ -59,6 +65,18 @@ class ViewFixture : public ::testing::Test {
     for (int p = 0; p < nParagraphs; ++p) {
       for (int i = 0; i < 30; ++i) Insert(part, new CEditChar(text[size_t(p * 7 + i) % text.size()]), lf);
       Insert(part, new CEditCR, lf);
+    }
+  }
+
+  // Question parts of paragraphs, appended to the sheet.
+  void AddParts(int nParts, int nParagraphs) {
+    for (int q = 0; q < nParts; ++q) {
+      auto* part = new CEditSentence;
+      part->m_nKind = CEditSentence::KindQuestion;
+      part->m_nMajor = q + 2;
+      part->AppendChild(new CEditCR);
+      Root().AppendChild(part);
+      AddParagraphsTo(part, nParagraphs);
     }
     m_view.OnUpdate(nullptr, 0, nullptr);
   }
@@ -86,6 +104,7 @@ class ViewFixture : public ::testing::Test {
   // 0.01 mm to pixels at zoom 100 and 96 dots per inch.
   static int Px(int units) { return MulDiv(96, units, 2540); }
 
+  CVorelAppSettings m_settings;
   QTemporaryDir m_dir;
   CScriptedMessages m_messages;
   CVorelDoc m_doc{&m_messages};

@@ -42,9 +42,7 @@ class VorelViewScrollTest : public ViewFixture {
 
 // A canvas smaller than the window hides both bars and keeps the origin at 0.
 TEST_F(VorelViewScrollTest, ASmallCanvasHidesTheBars) {
-  CVorelAppSettings settings;
-  settings.m_nZoom = 50;
-  m_view.SetAppSettings(&settings);
+  m_settings.m_nZoom = 50;
   for (bool bVertical : {false, true}) {
     MakeSheet(bVertical, 0, QSize(1600, 1200));
     QApplication::processEvents();

@@ -2,6 +2,7 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "elements/EditTable.h"
@@ -78,6 +79,31 @@ TEST_F(VorelViewTest, AVerticalSheetStacksItsPagesFromTheRight) {
     EXPECT_EQ(image.pixel(right - 3, Px(500) + 40), kWhite);
     EXPECT_EQ(image.pixel(right + 3, Px(500) + 40), kGrey);
   }
+}
+
+// Parts with no box on a page in view are not drawn; scrolled to them, they are.
+TEST_F(VorelViewTest, OnlyThePagesInViewAreDrawn) {
+  MakeSheet(false, 0, QSize(800, 600));
+  AddParts(12, 10);
+  ASSERT_GE(Root().m_nPageCount, 3);
+  auto textRows = [this] {
+    CRecordingDC dc;
+    dc.Recorder().m_size = SIZE{800, 600};
+    m_view.OnPrepareDC(&dc);
+    m_view.OnDraw(&dc);
+    std::vector<int> rows;
+    for (const DC_CALL& call : dc.Recorder().Calls())
+      if (call.name == "Text") rows.push_back(call.points[0].y);
+    return rows;
+  };
+  const std::vector<int> top = textRows();
+  ASSERT_FALSE(top.empty());
+  EXPECT_LT(*std::max_element(top.begin(), top.end()), Px(PageTop(3)));
+  m_view.GetCoordMapper()->m_nOriginY = PageTop(3);
+  m_view.UpdateScrollSizes();
+  const std::vector<int> third = textRows();
+  EXPECT_TRUE(std::any_of(third.begin(), third.end(), [](int y) { return y > 0 && y < 600; }));
+  EXPECT_GT(*std::min_element(third.begin(), third.end()), Px(PageTop(2)) - Px(PageTop(3)));
 }
 
 // A zoom lays out again but breaks lines and pages as before; an emptied document resets the
