@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "elements/EditTable.h"
+#include "model/NodeTypes.h"
 #include "platform/Brush.h"
 #include "tests/app/ViewFixture.h"
 #include "tests/support/RecordingBackend.h"
@@ -296,6 +297,49 @@ TEST_F(VorelViewTest, CoordinatesRoundTripInBothDirections) {
   }
 }
 
+// Inverting the selection twice on the shown picture brings the picture back; the sheet is not
+// drawn again.
+TEST_F(VorelViewTest, InvertingTheSelectionTogglesTheHighlight) {
+  MakeSheet(false);
+  TypeKeys(QString::fromUtf16(u"あいうえお"));
+  m_view.GetCaret().m_pAnchor = FirstPart()->GetEditChildAt(1);
+  m_view.SetCaretNode(FirstPart()->GetEditChildAt(3));
+  m_view.Invalidate();
+  const QImage selected = Grab();
+  const int draws = m_view.GetSheetDrawCount();
+  m_view.InvertSelection();
+  const QImage plain = Grab();
+  RECT box = FirstPart()->GetEditChildAt(1)->m_rcHit;
+  m_view.DocToClientRect(&box);
+  const QPoint inside((box.left + box.right) / 2, box.top + 1);
+  EXPECT_NE(selected.pixel(inside), plain.pixel(inside));
+  m_view.InvertSelection();
+  EXPECT_EQ(Grab(), selected);
+  EXPECT_EQ(m_view.GetSheetDrawCount(), draws);
+}
+
+// Line-end marks show after the command and go with it again.
+TEST_F(VorelViewTest, TheLineEndCommandTogglesTheMarks) {
+  MakeSheet(false);
+  const QImage without = Grab();
+  EXPECT_FALSE(m_view.IsLineEndsChecked());
+  m_view.OnViewLineEnds();
+  EXPECT_TRUE(m_view.IsLineEndsChecked());
+  EXPECT_NE(Grab(), without);
+  m_view.OnViewLineEnds();
+  EXPECT_EQ(Grab(), without);
+}
+
+// Over a vertical sheet the I-beam lies across; over a horizontal one it stands.
+TEST_F(VorelViewTest, TheCursorFollowsTheWritingDirection) {
+  MakeSheet(true);
+  const QCursor vertical = m_view.viewport()->cursor();
+  EXPECT_EQ(vertical.shape(), Qt::BitmapCursor);
+  EXPECT_EQ(vertical.pixmap().size(), QSize(32, 32));
+  MakeSheet(false);
+  EXPECT_EQ(m_view.viewport()->cursor().shape(), Qt::IBeamCursor);
+}
+
 TEST(VorelViewNoRootTest, WithoutASheetTheViewPaintsGreyAndAnswersZeros) {
   CScriptedMessages messages;
   CVorelDoc doc(&messages);
@@ -308,4 +352,14 @@ TEST(VorelViewNoRootTest, WithoutASheetTheViewPaintsGreyAndAnswersZeros) {
   EXPECT_EQ(view.GetPageMargins().right, 0);
   EXPECT_FALSE(view.TypeText(CStringW(u"a")));
   EXPECT_EQ(view.viewport()->grab().toImage().pixel(150, 100), kGrey);
+
+  // A root of another kind is no sheet: nothing is laid out or drawn.
+  ASSERT_TRUE(doc.OnNewDocument());
+  doc.GetPrint()->m_nType = NTYPE_EDITSENTENCE;
+  view.OnInitialUpdate();
+  view.OnUpdate(nullptr, 0, nullptr);
+  EXPECT_EQ(view.GetLayoutPassCount(), 0);
+  EXPECT_EQ(view.GetPageSize().cy, 0);
+  EXPECT_EQ(view.viewport()->grab().toImage().pixel(view.viewport()->width() - 30, 30), kGrey);
+  doc.GetPrint()->m_nType = NTYPE_EDITPRINT;
 }
