@@ -15,6 +15,13 @@ class CViewCommands : public CCmdTarget {
   // Always enabled: with nothing to take back or repeat they do nothing.
   void OnEditUndo();
   void OnEditRedo();
+  void OnEditClear();
+  void OnViewLineEnds();
+  void OnUpdateViewLineEnds(CCmdUI* pCmdUI);
+  void OnViewZoom();
+  void OnFormatFont();
+  void OnUpdateNeedSelection(CCmdUI* pCmdUI);
+  void OnUpdatePagePane(CCmdUI* pCmdUI);
 
  private:
   CVorelDoc* GetDocument() const;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 
+#include "app/VorelApp.h"
 #include "app/VorelAppSettings.h"
 #include "app/VorelDoc.h"
 #include "elements/EditPrint.h"
@@ -21,9 +22,10 @@
 
 namespace {
 
-// The settings a view works with until the application gives it its own.
+// The application's settings; a view without an application keeps defaults of its own.
 CVorelAppSettings& DefaultSettings() {
   static CVorelAppSettings settings;
+  if (CVorelAppSettings* app = GetVorelApp()) return *app;
   return settings;
 }
 
@@ -78,7 +80,7 @@ void CVorelView::ConnectFrame() {
   CStandardToolBar* bar = GetStandardToolBar();
   if (!bar) return;
   connect(bar, &CStandardToolBar::zoomSelected, this, &CVorelView::OnZoomCombo, Qt::UniqueConnection);
-  connect(bar, &CStandardToolBar::zoomEntered, this, [this] { OnZoomComboNotify(nullptr); });
+  connect(bar, &CStandardToolBar::zoomEntered, this, &CVorelView::OnZoomEntered, Qt::UniqueConnection);
 }
 
 int CVorelView::ClientWidth() const { return viewport()->width(); }
@@ -132,7 +134,6 @@ void CVorelView::OnInitialUpdate() {
   SetToolbarZoom(m_mapper.GetZoom());
   if (CMainFrame* frame = GetParentFrame()) frame->SetWritingMode(m_mapper.m_bVertical);
   UpdateCaret(TRUE);
-  OnUpdatePagePane();
   Invalidate();
 }
 

@@ -21,6 +21,7 @@
 struct HWND__;
 using HWND = HWND__*;
 
+class CCmdUI;
 class CDC;
 class CEditPrint;
 class CMainFrame;
@@ -98,7 +99,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   void SetToolbarZoom(int nZoom);
   // "%3dページ" of the caret's page; empty without a caret node.
   CStringW GetPagePaneText() const;
-  void OnUpdatePagePane();
+  void OnUpdatePagePane(CCmdUI* pCmdUI);
 
   // Keyboard and input method.
   void OnChar(UINT nChar, UINT nRepCnt = 1, UINT nFlags = 0);
@@ -121,10 +122,10 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
 
   // Commands.
   void OnViewLineEnds();
-  BOOL IsLineEndsChecked() const;
+  void OnUpdateViewLineEnds(CCmdUI* pCmdUI);
   void OnFormatFont();
-  // Whether copy, cut, text copy, object copy and font are enabled: with a selection anchor.
-  BOOL OnUpdateNeedSelection() const;
+  // Copy, cut, text copy, object copy and font are enabled with a selection anchor.
+  void OnUpdateNeedSelection(CCmdUI* pCmdUI);
   void OnEditUndo();
   void OnEditRedo();
 
@@ -132,9 +133,10 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   const RECT& GetCaretRect() const { return m_rcCaret; }
   // The caret bar in client pixels, empty while the view has no caret.
   QRect GetCaretBar() const { return m_bCaretCreated ? m_rcCaretBar : QRect(); }
-  int GetViewMode() const { return m_nViewMode; }
-  // Sheet layouts and sheet drawings since the view was made, for tests and benchmarks.
+  // Sheet layouts, paints and drawings of the sheet since the view was made, for tests and
+  // benchmarks.
   int GetLayoutPassCount() const { return m_nLayoutPasses; }
+  int GetPaintCount() const { return m_nPaints; }
   int GetSheetDrawCount() const { return m_nSheetDraws; }
   // The answer fields selected in field mode, the current one first.
   void SetFieldSelection(CEditNode* pCurrent, const std::vector<CEditNode*>& fields);
@@ -209,7 +211,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   SIZE ClientExtent() const;
   void ApplyScrollBars();
   void ScrollBy(bool bVerticalBar, int nStep);
-  void ApplyZoom(int nZoom);
+  void OnZoomEntered() { OnZoomComboNotify(nullptr); }
 
   // Typing.
   BOOL ChooseInputFont(CStringW& text, CEditNode* pParent);
@@ -224,6 +226,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
 
   // Caret keys.
   BOOL HandleCaretKey(int nKey, BOOL bShift);
+  CEditNode* MoveToCaretStop(CEditNode* pNode, BOOL bExtend, CEditNode* (CEditNode::*pfnMove)(CEditCaret*, BOOL));
   BOOL CaretLeft(BOOL bExtend);
   BOOL CaretRight(BOOL bExtend);
   BOOL CaretUp(BOOL bExtend);
@@ -243,6 +246,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   bool m_bBufferFailed = false;
   bool m_bInPaint = false;
   int m_nLayoutPasses = 0;
+  int m_nPaints = 0;
   int m_nSheetDraws = 0;
 
   LOGFONTA m_lfText{};

@@ -8,7 +8,7 @@
 #include "elements/EditPrint.h"
 #include "model/DefaultFonts.h"
 #include "model/NodeTypes.h"
-#include "ui/MainFrame.h"
+#include "ui/CmdUI.h"
 
 namespace {
 
@@ -55,12 +55,13 @@ BOOL CVorelView::UpdateCaret(BOOL bPickFont) {
   try {
     m_rcCaret = node->m_rcInk;
     m_ptCaretIme = POINT{m_rcCaret.left, m_rcCaret.top};
+    // Up and down aim at the x the caret had before the first of them.
+    if (!m_caret.m_bKeepX) m_caret.m_nDesiredX = m_rcCaret.left;
     if (bPickFont) PickCaretFont(node);
   } catch (...) {
     return FALSE;
   }
   RefreshCaret();
-  if (!m_bInPaint) OnUpdatePagePane();
   return TRUE;
 }
 
@@ -100,7 +101,6 @@ void CVorelView::RefreshCaret() {
 // horizontal writing and across the line in vertical writing, blinking while it has the focus.
 void CVorelView::CreateSystemCaret() {
   if (!hasFocus()) return;
-  if (!m_caret.m_bKeepX) m_caret.m_nDesiredX = m_rcCaret.left;
   POINT point{m_rcCaret.left, m_rcCaret.top};
   DocToClient(&point);
   SIZE size{m_rcCaret.right - m_rcCaret.left, m_rcCaret.bottom - m_rcCaret.top};
@@ -155,8 +155,9 @@ CStringW CVorelView::GetPagePaneText() const {
   return CStringW(QString::asprintf("%3d", int(m_caret.m_pCaretNode->m_nPage)).toStdU16String() + u"ページ");
 }
 
-void CVorelView::OnUpdatePagePane() {
-  if (CMainFrame* frame = GetParentFrame()) frame->SetPageText(QString::fromStdU16String(GetPagePaneText().str()));
+void CVorelView::OnUpdatePagePane(CCmdUI* pCmdUI) {
+  pCmdUI->Enable();
+  pCmdUI->SetText(QString::fromStdU16String(GetPagePaneText().str()));
 }
 
 // Over a vertical sheet the I-beam lies across, as the lines do.

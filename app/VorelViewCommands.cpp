@@ -10,11 +10,11 @@
 #include "model/GdiCache.h"
 #include "model/NodeTypes.h"
 #include "model/UndoGroup.h"
+#include "resources/Resource.h"
+#include "ui/CmdUI.h"
 #include "ui/FontDefaultSheet.h"
 
 namespace {
-
-constexpr UINT kCaptionFont = 32793;
 
 void FillSheet(CFontDefaultSheet& sheet, BOOL bVertical) {
   FONT_DEFAULT_ROW* text = sheet.m_text.data();
@@ -82,9 +82,12 @@ void CVorelView::OnViewLineEnds() {
   Invalidate();
 }
 
-BOOL CVorelView::IsLineEndsChecked() const { return g_bShowLineEnds != 0; }
+void CVorelView::OnUpdateViewLineEnds(CCmdUI* pCmdUI) {
+  pCmdUI->Enable();
+  pCmdUI->SetCheck(g_bShowLineEnds ? 1 : 0);
+}
 
-BOOL CVorelView::OnUpdateNeedSelection() const { return m_caret.m_pAnchor != nullptr; }
+void CVorelView::OnUpdateNeedSelection(CCmdUI* pCmdUI) { pCmdUI->Enable(m_caret.m_pAnchor != nullptr); }
 
 // The chosen formats go to the selection. A selection of a whole question sentence also makes
 // them the program's defaults, and its line end takes the new typing font; the gaiji face
@@ -92,7 +95,7 @@ BOOL CVorelView::OnUpdateNeedSelection() const { return m_caret.m_pAnchor != nul
 void CVorelView::OnFormatFont() {
   if (!m_caret.m_pAnchor || !m_caret.m_pCaretNode || !m_pDoc) return;
   const BOOL bVertical = m_mapper.m_bVertical;
-  CFontDefaultSheet sheet(this, kCaptionFont, 0);
+  CFontDefaultSheet sheet(this, IDS_FONT, 0);
   FillSheet(sheet, bVertical);
   if (sheet.DoModal() != IDOK) return;
   auto group = std::make_unique<CUndoGroup>();

@@ -107,25 +107,25 @@ BOOL CVorelView::MoveCaretBy(const std::function<CEditNode*(CEditNode*)>& move) 
   return moved != nullptr;
 }
 
-// Left and right first leave a position that is no caret stop.
+// From a position that is no caret stop, the nearest stop that way is the move: a further
+// step would pass over a character.
 BOOL CVorelView::CaretLeft(BOOL bExtend) {
-  return MoveCaretBy([&](CEditNode* node) {
-    while (!IsCaretStopNode(node)) {
-      if (!node->MoveCaretLeft(&m_caret, FALSE) || m_caret.m_pCaretNode == node) break;
-      node = m_caret.m_pCaretNode;
-    }
-    return m_caret.m_pCaretNode->MoveCaretLeft(&m_caret, bExtend);
-  });
+  return MoveCaretBy([&](CEditNode* node) { return MoveToCaretStop(node, bExtend, &CEditNode::MoveCaretLeft); });
 }
 
 BOOL CVorelView::CaretRight(BOOL bExtend) {
-  return MoveCaretBy([&](CEditNode* node) {
-    while (!IsCaretStopNode(node)) {
-      if (!node->MoveCaretRight(&m_caret, FALSE) || m_caret.m_pCaretNode == node) break;
-      node = m_caret.m_pCaretNode;
-    }
-    return m_caret.m_pCaretNode->MoveCaretRight(&m_caret, bExtend);
-  });
+  return MoveCaretBy([&](CEditNode* node) { return MoveToCaretStop(node, bExtend, &CEditNode::MoveCaretRight); });
+}
+
+CEditNode* CVorelView::MoveToCaretStop(CEditNode* pNode, BOOL bExtend, CEditNode* (CEditNode::*pfnMove)(CEditCaret*, BOOL)) {
+  if (IsCaretStopNode(pNode)) return (pNode->*pfnMove)(&m_caret, bExtend);
+  CEditNode* moved = nullptr;
+  while (!IsCaretStopNode(pNode)) {
+    moved = (pNode->*pfnMove)(&m_caret, FALSE);
+    if (!moved || m_caret.m_pCaretNode == pNode) break;
+    pNode = m_caret.m_pCaretNode;
+  }
+  return moved;
 }
 
 BOOL CVorelView::CaretUp(BOOL bExtend) {

@@ -23,6 +23,12 @@ constexpr MENU_ITEM kMainMenu[] = {
     Popup(u"編集(&E)"),
     Item(ID_EDIT_UNDO, u"元に戻す(&U)\tCtrl+Z"),
     Item(ID_EDIT_REDO, u"やり直し(&R)\tCtrl+Y"),
+    kSeparator,
+    Item(ID_EDIT_CLEAR, u"クリア(&A)\tDel"),
+    kEndPopup,
+    Popup(u"表示(&V)"),
+    Item(ID_VIEW_LINE_ENDS, u"改行文字"),
+    Item(ID_VIEW_ZOOM, u"表示倍率..."),
     kEndPopup,
     Popup(u"ヘルプ(&H)"),
     Item(ID_HELP_INDEX, u"ミルディアのヘルプ(&H)"),
@@ -33,7 +39,7 @@ constexpr MENU_ITEM kMainMenu[] = {
 
 constexpr ACCEL_ENTRY kMainAccelerators[] = {
     {"Ctrl+N", ID_FILE_NEW}, {"Ctrl+O", ID_FILE_OPEN}, {"Ctrl+S", ID_FILE_SAVE},
-    {"Ctrl+Y", ID_EDIT_REDO}, {"Ctrl+Z", ID_EDIT_UNDO},
+    {"Ctrl+Y", ID_EDIT_REDO}, {"Ctrl+Z", ID_EDIT_UNDO}, {"Del", ID_EDIT_CLEAR},
 };
 
 }  // namespace

@@ -16,10 +16,10 @@
 #include "elements/Units.h"
 #include "model/FontList.h"
 #include "platform/AnsiCodePage.h"
+#include "resources/StringTable.h"
 
 namespace {
 
-constexpr UINT kCaptionFontDefaults = 32792;
 constexpr int kMaxPoints = 900;
 constexpr const char* kSizes[] = {"8",  "9",  "10", "10.5", "11", "12", "14", "16", "18",
                                   "20", "22", "24", "26",   "28", "36", "48", "72"};
@@ -58,7 +58,8 @@ bool ParseSize(const std::string& text, int* pHeight) {
 
 CFontDefaultSheet::CFontDefaultSheet(QWidget* pParent, UINT nIDCaption, UINT iSelectPage)
     : CModalDialog(pParent), m_pSize(new QComboBox(this)) {
-  setWindowTitle(nIDCaption == kCaptionFontDefaults ? QStringLiteral("フォント既定値") : QStringLiteral("フォント"));
+  const std::u16string_view caption = FindResourceString(nIDCaption);
+  setWindowTitle(QString::fromUtf16(caption.data(), qsizetype(caption.size())));
   for (FONT_DEFAULT_ROW& row : m_text) row = FONT_DEFAULT_ROW{LOGFONTA{}, 370, 0};
   m_text[RowHankaku].bItalic = 1;
   m_math = m_text;

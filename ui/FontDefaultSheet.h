@@ -25,7 +25,7 @@ class CFontDefaultSheet : public CModalDialog {
  public:
   enum Row { RowDefault, RowHankaku, RowNumeric, RowCount };
 
-  // nIDCaption 32792 "フォント既定値" or 32793 "フォント".
+  // nIDCaption: IDS_FONT_DEFAULTS or IDS_FONT.
   CFontDefaultSheet(QWidget* pParent, UINT nIDCaption, UINT iSelectPage);
 
   QComboBox* GetFaceList(int row) const { return m_faceLists[size_t(row)]; }

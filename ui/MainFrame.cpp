@@ -14,6 +14,7 @@
 #include "resources/StringTable.h"
 #include "ui/CmdUI.h"
 #include "ui/FrameHost.h"
+#include "ui/StandardToolBar.h"
 
 namespace {
 
@@ -28,6 +29,18 @@ QString ResourceString(RESOURCE_ID nID) {
 // A menu text without its "\t" and accelerator: the action shows its own shortcut.
 QString MenuText(const char16_t* text) { return QString::fromUtf16(text).section(u'\t', 0, 0); }
 
+// A status pane whose command's update handler sets its text.
+class CPaneCmdUI : public CCmdUI {
+ public:
+  CPaneCmdUI(UINT nID, QLabel* pPane) : CCmdUI(nID), m_pPane(pPane) {}
+  void SetText(const QString& text) override {
+    if (m_pPane->text() != text) m_pPane->setText(text);
+  }
+
+ private:
+  QLabel* m_pPane;
+};
+
 }  // namespace
 
 CMainFrame::CMainFrame(CFrameHost* pHost) : m_pHost(pHost) {
@@ -35,6 +48,11 @@ CMainFrame::CMainFrame(CFrameHost* pHost) : m_pHost(pHost) {
   LoadAccelerators(IDR_MAINFRAME);
   m_pIdleMessage = new QLabel(ResourceString(AFX_IDS_IDLEMESSAGE));
   statusBar()->addWidget(m_pIdleMessage, 1);
+  m_pStandardBar = new CStandardToolBar(this);
+  addToolBar(m_pStandardBar);
+  m_pPagePane = new QLabel(this);
+  m_pPagePane->setMinimumWidth(m_pPagePane->fontMetrics().horizontalAdvance(ResourceString(ID_INDICATOR_PAGE)));
+  AddStatusPane(m_pPagePane);
   setAcceptDrops(true);
   ApplyInitialPlacement();
   OnUpdateFrameTitle();
@@ -105,6 +123,8 @@ QAction* CMainFrame::GetAction(UINT nID) const {
 
 void CMainFrame::AddStatusPane(QWidget* pPane) { statusBar()->addPermanentWidget(pPane); }
 
+QString CMainFrame::GetPageText() const { return m_pPagePane->text(); }
+
 void CMainFrame::SetActiveView(QWidget* pView, CCmdTarget* pViewTarget) {
   m_pViewTarget = pViewTarget;
   if (pView && centralWidget() != pView) setCentralWidget(pView);
@@ -136,6 +156,8 @@ void CMainFrame::UpdateMenu(QMenu* pMenu) {
 
 void CMainFrame::OnIdleUpdateCmdUI() {
   for (const auto& [nID, action] : m_actions) UpdateAction(action);
+  CPaneCmdUI page(ID_INDICATOR_PAGE, m_pPagePane);
+  page.DoUpdate(this);
   OnUpdateFrameTitle();
 }
 

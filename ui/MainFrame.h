@@ -14,6 +14,7 @@
 #include "ui/CmdTarget.h"
 
 class CFrameHost;
+class CStandardToolBar;
 class QLabel;
 class QMenu;
 
@@ -39,6 +40,12 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   // right end of the status bar. Toolbars go in with addToolBar.
   QAction* GetAction(UINT nID) const;
   void AddStatusPane(QWidget* pPane);
+  CStandardToolBar* GetStandardToolBar() const { return m_pStandardBar; }
+  // The page pane's text, which the view's update handler gives it.
+  QString GetPageText() const;
+  // The bars follow the sheet's writing direction.
+  void SetWritingMode(BOOL bVertical) { m_bVertical = bVertical; }
+  BOOL GetWritingMode() const { return m_bVertical; }
 
   // Posted by the application for a command-line conversion: convert, then close.
   void OnExportWord();
@@ -67,5 +74,8 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   CCmdTarget* m_pViewTarget = nullptr;
   std::map<UINT, QAction*> m_actions;
   QLabel* m_pIdleMessage = nullptr;
+  CStandardToolBar* m_pStandardBar = nullptr;
+  QLabel* m_pPagePane = nullptr;
+  BOOL m_bVertical = TRUE;
   bool m_bPlaced = false;
 };

@@ -7,6 +7,8 @@
 
 #include "platform/AnsiCodePage.h"
 #include "tests/app/ViewFixture.h"
+#include "resources/Resource.h"
+#include "ui/CmdUI.h"
 #include "ui/FontDefaultSheet.h"
 
 namespace {
@@ -25,6 +27,11 @@ class VorelViewFontTest : public ViewFixture, public ::testing::WithParamInterfa
   void SetUp() override { m_saved = g_DefaultFonts; }
   void TearDown() override { g_DefaultFonts = m_saved; }
   CEditNode* Node(int i) { return FirstPart()->GetEditChildAt(i); }
+  bool NeedsSelectionEnabled() {
+    CCmdUI state(ID_FORMAT_FONT);
+    m_view.OnUpdateNeedSelection(&state);
+    return state.m_bEnabled;
+  }
 
   DEFAULT_FONTS m_saved;
 };
@@ -44,7 +51,7 @@ TEST_P(VorelViewFontTest, TheFontCommandChangesTheSelection) {
   for (int i = 0; i < 5; ++i) faces.push_back(Node(i)->m_lf.lfFaceName);
   m_view.GetCaret().m_pAnchor = Node(0);
   m_view.SetCaretNode(Node(c.nCaret));
-  EXPECT_TRUE(m_view.OnUpdateNeedSelection());
+  EXPECT_TRUE(NeedsSelectionEnabled());
   CScriptedDialogs script([&](CModalDialog& dialog) {
     auto& sheet = dynamic_cast<CFontDefaultSheet&>(dialog);
     EXPECT_EQ(sheet.windowTitle(), QStringLiteral("フォント"));
@@ -88,7 +95,7 @@ TEST_F(VorelViewFontTest, CancelAndNoSelectionChangeNothing) {
   CScriptedDialogs script([](CModalDialog& dialog) { dialog.PressCancel(); });
   m_view.OnFormatFont();
   EXPECT_EQ(script.m_nRuns, 0);
-  EXPECT_FALSE(m_view.OnUpdateNeedSelection());
+  EXPECT_FALSE(NeedsSelectionEnabled());
   m_view.GetCaret().m_pAnchor = Node(0);
   m_view.SetCaretNode(Node(2));
   m_view.OnFormatFont();

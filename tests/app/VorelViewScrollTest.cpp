@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include "app/ViewCommands.h"
 #include "app/VorelAppSettings.h"
 #include "tests/app/ViewFixture.h"
 #include "ui/MainFrame.h"
@@ -207,9 +208,11 @@ TEST(VorelViewPagePaneTest, ThePanesShowsTheCaretsPage) {
   ASSERT_TRUE(doc.OnNewDocument());
   CMainFrame frame(nullptr);
   auto* view = new CVorelView(&doc);
-  frame.setCentralWidget(view);
+  CViewCommands commands(view);
+  frame.SetActiveView(view, &commands);
   frame.show();
   view->OnInitialUpdate();
+  frame.OnIdleUpdateCmdUI();
   EXPECT_EQ(frame.GetPageText(), QStringLiteral("  1ページ"));
   CEditNode* part = doc.GetPrint()->GetEditChildAt(0);
   for (int i = 0; i < 200; ++i) part->InsertChild(0, new CEditCR);
@@ -220,6 +223,7 @@ TEST(VorelViewPagePaneTest, ThePanesShowsTheCaretsPage) {
   ASSERT_TRUE(onPageTwo);
   view->SetCaretNode(onPageTwo);
   view->UpdateCaret(TRUE);
+  frame.OnIdleUpdateCmdUI();
   EXPECT_EQ(frame.GetPageText(), QStringLiteral("  2ページ"));
   view->SetCaretNode(nullptr);
   EXPECT_TRUE(view->GetPagePaneText().IsEmpty());

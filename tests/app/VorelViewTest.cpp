@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QPaintEvent>
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -7,6 +8,8 @@
 
 #include "elements/EditTable.h"
 #include "model/NodeTypes.h"
+#include "resources/Resource.h"
+#include "ui/CmdUI.h"
 #include "platform/Brush.h"
 #include "tests/app/ViewFixture.h"
 #include "tests/support/RecordingBackend.h"
@@ -322,9 +325,14 @@ TEST_F(VorelViewTest, InvertingTheSelectionTogglesTheHighlight) {
 TEST_F(VorelViewTest, TheLineEndCommandTogglesTheMarks) {
   MakeSheet(false);
   const QImage without = Grab();
-  EXPECT_FALSE(m_view.IsLineEndsChecked());
+  QAction item;
+  CCmdUI state(ID_VIEW_LINE_ENDS, &item);
+  m_view.OnUpdateViewLineEnds(&state);
+  EXPECT_FALSE(item.isChecked());
   m_view.OnViewLineEnds();
-  EXPECT_TRUE(m_view.IsLineEndsChecked());
+  m_view.OnUpdateViewLineEnds(&state);
+  EXPECT_TRUE(item.isChecked());
+  EXPECT_TRUE(item.isEnabled());
   EXPECT_NE(Grab(), without);
   m_view.OnViewLineEnds();
   EXPECT_EQ(Grab(), without);
