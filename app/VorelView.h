@@ -133,10 +133,8 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   const RECT& GetCaretRect() const { return m_rcCaret; }
   // The caret bar in client pixels, empty while the view has no caret.
   QRect GetCaretBar() const { return m_bCaretCreated ? m_rcCaretBar : QRect(); }
-  // Sheet layouts, paints and drawings of the sheet since the view was made, for tests and
-  // benchmarks.
+  // Sheet layouts and drawings of the sheet since the view was made, for tests and benchmarks.
   int GetLayoutPassCount() const { return m_nLayoutPasses; }
-  int GetPaintCount() const { return m_nPaints; }
   int GetSheetDrawCount() const { return m_nSheetDraws; }
   // The answer fields selected in field mode, the current one first.
   void SetFieldSelection(CEditNode* pCurrent, const std::vector<CEditNode*>& fields);
@@ -246,7 +244,6 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   bool m_bBufferFailed = false;
   bool m_bInPaint = false;
   int m_nLayoutPasses = 0;
-  int m_nPaints = 0;
   int m_nSheetDraws = 0;
 
   LOGFONTA m_lfText{};

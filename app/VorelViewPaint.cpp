@@ -74,7 +74,6 @@ void CVorelView::RenderBuffer() {
 }
 
 void CVorelView::paintEvent(QPaintEvent* event) {
-  ++m_nPaints;
   QPainter painter(viewport());
   if (!EnsureBuffer()) {
     painter.fillRect(event->rect(), ToQColor(kBackground));

@@ -97,12 +97,12 @@ TEST_F(VorelViewEditTest, PairsStayWholeAndControlsAreDropped) {
 TEST_F(VorelViewEditTest, NothingToUndoChangesNothing) {
   QCoreApplication::processEvents();
   const int passes = m_view.GetLayoutPassCount();
-  const int paints = m_view.GetPaintCount();
+  const int draws = m_view.GetSheetDrawCount();
   Key(Qt::Key_Z, Qt::ControlModifier);
   Key(Qt::Key_Y, Qt::ControlModifier);
   QCoreApplication::processEvents();
   EXPECT_EQ(m_view.GetLayoutPassCount(), passes);
-  EXPECT_EQ(m_view.GetPaintCount(), paints);
+  EXPECT_EQ(m_view.GetSheetDrawCount(), draws);
   EXPECT_FALSE(m_doc.IsModified());
 }
 
