@@ -48,6 +48,7 @@ void PackAndExtractAgain(const std::string& package, const std::string& extracte
   const std::vector<std::string> names = NamesIn(package);
   if (names.empty() ? !first.empty() : first != extracted + "/" + names.front())
     FuzzFailure("the first file is not the package's first");
+  if (names.empty()) return;  // nothing to pack: a package holds at least one file
   std::vector<std::string> files;
   for (const std::string& name : names) files.push_back(extracted + "/" + name);
   const std::string repacked = FreshFuzzFolder("out");
