@@ -127,8 +127,10 @@ BOOL CEditPrint::WritePartPaths() {
   }
 }
 
+// Every part needs its entry: a part without a path could not be written again.
 BOOL CEditPrint::ReadPartPaths() {
   if (!m_pBodyFlow || m_pBodyFlow->GetChildCount() == 0 || GetChildCount() == 0) return FALSE;
+  if (GetChildCount() > m_pBodyFlow->GetChildCount()) return FALSE;
   try {
     for (int i = 0; i < m_pBodyFlow->GetChildCount() && i < GetChildCount(); ++i) {
       CQVXMLNode* entry = m_pBodyFlow->GetChildAt(i);

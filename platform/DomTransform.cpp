@@ -7,6 +7,7 @@
 #include <libxslt/xsltutils.h>
 
 #include <memory>
+#include <mutex>
 
 #include "platform/DomEncoding.h"
 #include "platform/DomErrorTrap.h"
@@ -28,6 +29,65 @@ struct OutputDeleter {
   void operator()(xmlOutputBuffer* out) const { xmlOutputBufferClose(out); }
 };
 using DocPtr = std::unique_ptr<xmlDoc, DocDeleter>;
+
+// A stylesheet comes with the sheet, so it may be damaged or made to run for ever: every
+// instruction and template call counts, and past the budget the transformation stops and
+// fails. Sheet stylesheets call templates a few levels deep and run some thousand steps.
+constexpr unsigned long kMaxTransformSteps = 4000000;
+constexpr int kMaxTemplateDepth = 200;
+
+struct STEP_BUDGET {
+  xsltTransformContext* context = nullptr;
+  unsigned long steps = 0;
+  bool exceeded = false;
+};
+
+STEP_BUDGET* g_pBudget = nullptr;
+
+void CountStep(xsltTransformContext* context) {
+  if (!g_pBudget || context != g_pBudget->context) return;
+  if (++g_pBudget->steps <= kMaxTransformSteps) return;
+  g_pBudget->exceeded = true;
+  context->state = XSLT_STATE_STOPPED;
+}
+
+// libxslt's debugger hooks see each instruction (handler) and each template call (add, drop).
+void OnInstruction(xmlNode*, xmlNode*, xsltTemplate*, xsltTransformContext* context) { CountStep(context); }
+int OnTemplateCall(xsltTemplate*, xmlNode*) {
+  if (g_pBudget) CountStep(g_pBudget->context);
+  return 0;
+}
+void OnTemplateReturn() {}
+
+void InstallStepCounter() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    static void* hooks[] = {reinterpret_cast<void*>(&OnInstruction), reinterpret_cast<void*>(&OnTemplateCall),
+                            reinterpret_cast<void*>(&OnTemplateReturn)};
+    xsltSetDebuggerCallbacks(3, hooks);
+  });
+}
+
+// Counts the context's steps while it lives.
+class CStepBudgetScope {
+ public:
+  explicit CStepBudgetScope(xsltTransformContext* context) : m_pSaved(g_pBudget) {
+    InstallStepCounter();
+    m_budget.context = context;
+    context->debugStatus = XSLT_DEBUG_RUN;
+    context->maxTemplateDepth = kMaxTemplateDepth;
+    g_pBudget = &m_budget;
+  }
+  ~CStepBudgetScope() { g_pBudget = m_pSaved; }
+  CStepBudgetScope(const CStepBudgetScope&) = delete;
+  CStepBudgetScope& operator=(const CStepBudgetScope&) = delete;
+
+  bool Exceeded() const { return m_budget.exceeded; }
+
+ private:
+  STEP_BUDGET m_budget;
+  STEP_BUDGET* m_pSaved;
+};
 
 [[noreturn]] void ThrowTransformError(const CDomErrorTrap& trap, std::u16string_view what) {
   std::string detail = trap.AllMessages().empty() ? std::string("no detail") : trap.AllMessages();
@@ -69,7 +129,10 @@ std::u16string TransformDom(xmlNode* source, xmlNode* stylesheet) {
   std::unique_ptr<xsltTransformContext, ContextDeleter> context(xsltNewTransformContext(style.get(), input.get()));
   if (!context) throw CDomException(DOM_E_OUTOFMEMORY, u"Out of memory.");
   xsltSetCtxtSecurityPrefs(DomSecurityPrefs(), context.get());
+  CStepBudgetScope budget(context.get());
   DocPtr result(xsltApplyStylesheetUser(style.get(), input.get(), nullptr, nullptr, nullptr, context.get()));
+  if (budget.Exceeded())
+    throw CDomException(DOM_E_FAIL, u"The transformation failed: it runs longer than any sheet needs.");
   if (!result || context->state != XSLT_STATE_OK) ThrowTransformError(trap, u"The transformation failed");
   return Serialize(result.get(), style.get());
 }

@@ -5,6 +5,7 @@
 
 #include "elements/EditHaiten.h"
 #include "elements/EditPrint.h"
+#include "elements/QuestionParts.h"
 #include "model/AttributeReader.h"
 #include "model/FoFlowElements.h"
 #include "model/FoPageElements.h"
@@ -155,6 +156,7 @@ void CSheetReader::Parse(CEditPrint* pPrint, CDomDocument& doc) {
   pPrint->m_nFieldSequence = nFieldSequence;
   if (!pPrint->ReadPartPaths()) Fail("the parts do not pair with the stylesheet's paths");
   if (!pPrint->ApplyQuestionInfos()) Fail("the question ids could not be applied");
+  CheckQuestionNumbers(pPrint);
   AddPointsNodes(pPrint);
 }
 
@@ -275,6 +277,19 @@ void CSheetReader::AddPointsNodes(CEditPrint* pPrint) {
       if (part->m_haiten.m_nForm != HAITEN_INFO::FormSum) part->m_haiten.m_bVisible = 0;
       givePoints(part);
     }
+  }
+}
+
+// Saving writes each question's data under its number: the numbers must run from 1 to the
+// count of questions, or the sheet could not be saved again.
+void CSheetReader::CheckQuestionNumbers(CEditPrint* pPrint) {
+  const int nMajors = pPrint->GetMajorQuestionCount();
+  if (nMajors < 1) Fail("the sheet holds no major question");
+  for (const CEditSentence* part : CollectParts(*pPrint)) {
+    if (part->m_nKind < CEditSentence::KindQuestion || part->m_nKind > CEditSentence::KindExplanation) continue;
+    if (part->m_nMajor < 1 || part->m_nMajor > nMajors || part->m_nMinor < 0 ||
+        part->m_nMinor > pPrint->GetMinorQuestionCount(part->m_nMajor))
+      Fail("the question numbers do not run in order");
   }
 }
 

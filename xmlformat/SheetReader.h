@@ -46,6 +46,7 @@ class CSheetReader {
   class CQVXMLNode* ReadIntoPageSet(CEditPrint* pPrint, CDomDocument& doc);
   int ReadWritingDirection(CDomDocument& doc) const;
   void ImportLayout(CEditPrint* pPrint, class CQVXMLNode* pLayout, BOOL bVertical);
+  void CheckQuestionNumbers(CEditPrint* pPrint);
   void AddPointsNodes(CEditPrint* pPrint);
   [[noreturn]] void Fail(const char* why);
   [[noreturn]] void FailWithMessage(const std::u16string& message);

@@ -186,6 +186,14 @@ TEST_F(EditPrintPathsTest, ReadingFailsOnMismatchesButKeepsEarlierParts) {
   EXPECT_FALSE(sheet.ReadPartPaths());
 }
 
+// A part past the flow's entries would have no path to be written under.
+TEST_F(EditPrintPathsTest, ReadingFailsForAPartWithoutEntry) {
+  AddQuestionPart({0, 0, 0});
+  AddQuestionPart({0, 0, 0});
+  AddEntry(u"/print/dmon[1]/mon/dai");
+  EXPECT_FALSE(sheet.ReadPartPaths());
+}
+
 TEST_F(EditPrintPathsTest, ReadsAsManyPartsAsBothListsHold) {
   AddQuestionPart({0, 0, 0});
   AddEntry(u"/print/dmon[1]/mon/dai");

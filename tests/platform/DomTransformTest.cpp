@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QString>
 #include <QTemporaryDir>
 
 #include "platform/DomDocument.h"
@@ -90,6 +91,24 @@ TEST(DomTransform, BrokenStylesheetsThrow) {
                    u"<xsl:template match='/'><xsl:call-template name='loop'/></xsl:template>")),
                CDomException);
   EXPECT_THROW(doc.transformNode(doc.documentElement().childNodes().item(0).attributes().item(0)), CDomException);
+}
+
+// Each template calls the next one twice: 2^40 calls unless the step budget stops it.
+TEST(DomTransform, RunawayStylesheetsStopWithinTheirBudget) {
+  std::u16string chain = u"<xsl:template match='/'><r><xsl:call-template name='t0'/></r></xsl:template>";
+  for (int i = 0; i < 40; ++i) {
+    const std::u16string next = u"t" + QString::number(i + 1).toStdU16String();
+    chain += u"<xsl:template name='t" + QString::number(i).toStdU16String() + u"'><xsl:call-template name='" + next +
+             u"'/><xsl:call-template name='" + next + u"'/></xsl:template>";
+  }
+  chain += u"<xsl:template name='t40'/>";
+  CDomDocument doc;
+  ASSERT_TRUE(doc.loadXML(u"<print/>"));
+  EXPECT_THROW(doc.transformNode(EmbeddedStylesheetFrom(chain)), CDomException);
+  // The budget is the transformation's own: the next one runs in full.
+  CDomDocument sheet;
+  ASSERT_TRUE(sheet.loadXML(kSheet));
+  EXPECT_FALSE(TransformEmbedded(sheet).empty());
 }
 
 TEST(DomTransform, StylesheetsCannotReachFilesOrNetwork) {
