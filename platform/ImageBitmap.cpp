@@ -14,6 +14,11 @@
 namespace {
 
 constexpr qint64 kMaxFileBytes = qint64(256) << 20;
+// A few bytes can declare a huge picture (a GIF's screen, a PNG's header): more pixels than
+// a page scanned at 400 dots per inch is not read.
+constexpr qint64 kMaxPixels = qint64(1) << 24;
+
+bool WithinPixelBound(const QSize& size) { return qint64(size.width()) * qint64(size.height()) <= kMaxPixels; }
 
 struct FORMAT_NAME {
   LONG code;
@@ -59,8 +64,12 @@ QList<QRgb> ExactColors(const QImage& image, int max) {
   std::set<QRgb> colors;
   for (int y = 0; y < rgb.height(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    QRgb previous = 0;
     for (int x = 0; x < rgb.width(); ++x) {
-      colors.insert(line[x] | 0xFF000000u);
+      const QRgb color = line[x] | 0xFF000000u;
+      if (x > 0 && color == previous) continue;
+      previous = color;
+      colors.insert(color);
       if (int(colors.size()) > max) return {};
     }
   }
@@ -105,7 +114,8 @@ BOOL CImageBitmap::LoadFile(const char* path, IMAGE_FILE_INFO* info) {
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
   const QByteArray name = reader.format();
-  if (!reader.read(&m_image) || m_image.isNull()) {
+  if (reader.size().isValid() && !WithinPixelBound(reader.size())) return FALSE;
+  if (!reader.read(&m_image) || m_image.isNull() || !WithinPixelBound(m_image.size())) {
     m_image = QImage();
     return FALSE;
   }

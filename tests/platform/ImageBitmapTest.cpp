@@ -113,6 +113,24 @@ TEST_F(ImageBitmapTest, UnreadableFilesAnswerFalseWithAClearedRecord) {
   }
 }
 
+// 35 bytes of GIF declare a screen of 5000 x 5000: too many pixels to be a picture on a sheet.
+// The same file with a screen of 60 x 60 reads.
+TEST_F(ImageBitmapTest, APictureOfTooManyPixelsIsNotRead) {
+  QFile fixture(QR_TEST_DATA_DIR "/huge-screen.gif");
+  ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+  const QByteArray huge = fixture.readAll();
+  CImageBitmap bitmap;
+  IMAGE_FILE_INFO info;
+  EXPECT_FALSE(bitmap.LoadFile(QR_TEST_DATA_DIR "/huge-screen.gif", &info));
+  EXPECT_TRUE(bitmap.IsNull());
+
+  QByteArray small = huge;
+  small[6] = small[8] = 60;
+  small[7] = small[9] = 0;
+  ASSERT_TRUE(bitmap.LoadFile(WriteBytes("small.gif", small).c_str(), &info));
+  EXPECT_EQ(info.nWidth, 60);
+}
+
 TEST_F(ImageBitmapTest, WritersExistForPngJpegBmpTiffButNotGif) {
   for (LONG code : std::vector<LONG>{IMAGE_FORMAT_PNG, IMAGE_FORMAT_JPEG, 11, IMAGE_FORMAT_BMP, 84, IMAGE_FORMAT_TIFF, 138})
     EXPECT_TRUE(CImageBitmap::CanWrite(code)) << code;
