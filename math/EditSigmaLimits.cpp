@@ -26,7 +26,7 @@ void CEditSigmaLimits::SerializeSign(CArchive& ar, std::initializer_list<int*> f
 // and the leadings.
 void CEditSigmaLimits::MeasureSign(CDC* pDC, CCoordMapper* pMapper) {
   TakeGlyphFace(m_sign.m_lf, m_lfSign);
-  m_sign.m_lf.lfHeight = 2 * m_lf.lfHeight;
+  m_sign.m_lf.lfHeight = ScaleFontHeight(m_lf.lfHeight, 2, 1);
   MeasureMember(m_sign, pDC, pMapper);
   const TEXTMETRICA& tm = m_sign.m_tm;
   const int trim = tm.tmDescent + tm.tmInternalLeading + tm.tmExternalLeading;

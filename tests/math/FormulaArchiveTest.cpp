@@ -1,3 +1,4 @@
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -82,6 +83,20 @@ TEST(FormulaArchive, ExtremeFontHeightsLayOutWithoutOverflow) {
     spoil(list.get());
     for (int vertical : {0, 1}) LayOutLoaded(*list, vertical);
   }
+}
+
+// A summation sign with limits whose archive carries a font height near the type's end: the
+// sign, drawn at twice the height, must not overflow (the sanitizer build checks it).
+TEST(FormulaArchive, ASigmaWithAHugeFontHeightLaysOut) {
+  QFile file(QR_TEST_DATA_DIR "/formula-huge-sign-font.bin");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray data = file.readAll();
+  std::unique_ptr<CObject> loaded;
+  LoadBytes(Bytes(data.begin(), data.end()),
+            [&](CArchive& ar) { loaded.reset(ar.ReadObject(RUNTIME_CLASS(CQVXMLNode))); });
+  auto* list = dynamic_cast<CQVXMLNode*>(loaded.get());
+  ASSERT_TRUE(list);
+  for (int vertical : {0, 1}) LayOutLoaded(*list, vertical);
 }
 
 }  // namespace
