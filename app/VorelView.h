@@ -213,6 +213,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
 
   // Typing.
   BOOL ChooseInputFont(CStringW& text, CEditNode* pParent);
+  void TakeCaretFace(const LOGFONTA& lf);
   // Runs one edit into a new group; the group is pushed when it recorded anything, even
   // when the model failed half-way, so every change made stays undoable. The edit may clear
   // the flag that has the caret take its font from the tree afterwards.

@@ -102,12 +102,7 @@ void CVorelView::OnFormatFont() {
   try {
     const DEFAULT_FONTS fonts = FontsFromSheet(sheet);
     const FONT_DEFAULT_ROW& chosen = sheet.m_text[CFontDefaultSheet::RowDefault];
-    SetLogFontFace(&m_caret.m_lfNew, chosen.lf.lfFaceName);
-    m_caret.m_lfNew.lfCharSet = chosen.lf.lfCharSet;
-    m_caret.m_lfNew.lfOutPrecision = chosen.lf.lfOutPrecision;
-    m_caret.m_lfNew.lfClipPrecision = chosen.lf.lfClipPrecision;
-    m_caret.m_lfNew.lfQuality = chosen.lf.lfQuality;
-    m_caret.m_lfNew.lfPitchAndFamily = chosen.lf.lfPitchAndFamily;
+    TakeCaretFace(chosen.lf);
     m_caret.m_lfNew.lfHeight = -std::abs(chosen.nHeight);
     m_caret.m_lfNew.lfWidth = 0;
     int first = 0;

@@ -83,12 +83,7 @@ BOOL CVorelView::ChooseInputFont(CStringW& text, CEditNode* pParent) {
     MakeOperatorFullWidth(text);
     if (IsMathOperatorChar(text)) font = MathOperatorFont();
   }
-  SetLogFontFace(&m_caret.m_lfNew, font.lf.lfFaceName);
-  m_caret.m_lfNew.lfCharSet = font.lf.lfCharSet;
-  m_caret.m_lfNew.lfOutPrecision = font.lf.lfOutPrecision;
-  m_caret.m_lfNew.lfClipPrecision = font.lf.lfClipPrecision;
-  m_caret.m_lfNew.lfQuality = font.lf.lfQuality;
-  m_caret.m_lfNew.lfPitchAndFamily = font.lf.lfPitchAndFamily;
+  TakeCaretFace(font.lf);
   m_caret.m_lfNew.lfItalic = BYTE(font.bItalic);
   return bFormula && IsMathOperatorChar(text);
 }
@@ -219,4 +214,14 @@ void CVorelView::OnPaletteChar(char16_t ch, const LOGFONTA* pFont) {
     }
     return m_caret.m_pCaretNode->InsertNode(&m_caret, CStringW(std::u16string(1, ch)), pUndo);
   });
+}
+
+// The caret's typing font takes the face of lf, with its character set and precisions.
+void CVorelView::TakeCaretFace(const LOGFONTA& lf) {
+  SetLogFontFace(&m_caret.m_lfNew, lf.lfFaceName);
+  m_caret.m_lfNew.lfCharSet = lf.lfCharSet;
+  m_caret.m_lfNew.lfOutPrecision = lf.lfOutPrecision;
+  m_caret.m_lfNew.lfClipPrecision = lf.lfClipPrecision;
+  m_caret.m_lfNew.lfQuality = lf.lfQuality;
+  m_caret.m_lfNew.lfPitchAndFamily = lf.lfPitchAndFamily;
 }
