@@ -126,18 +126,26 @@ TEST_F(VorelViewScrollTest, HomeScrollsBackToTheStart) {
   EXPECT_EQ(Mapper().m_nOriginX, 0);
 }
 
+// A new sheet's view in a main window, with the settings it stores its zoom in.
+class VorelViewZoomTest : public ::testing::Test {
+ protected:
+  VorelViewZoomTest() {
+    EXPECT_TRUE(doc.OnNewDocument());
+    view->SetAppSettings(&settings);
+    frame.setCentralWidget(view);
+    frame.show();
+  }
+
+  CScriptedMessages messages;
+  CVorelDoc doc{&messages};
+  CVorelAppSettings settings;
+  CMainFrame frame{nullptr};
+  CVorelView* view = new CVorelView(&doc);
+};
+
 // The dialog refuses 250; 150 becomes the view's zoom and shows in the zoom box, and the
 // stored zoom stays.
-TEST(VorelViewZoomTest, TheZoomDialogTakesFiftyToTwoHundred) {
-  CScriptedMessages messages;
-  CVorelDoc doc(&messages);
-  ASSERT_TRUE(doc.OnNewDocument());
-  CVorelAppSettings settings;
-  CMainFrame frame(nullptr);
-  auto* view = new CVorelView(&doc);
-  view->SetAppSettings(&settings);
-  frame.setCentralWidget(view);
-  frame.show();
+TEST_F(VorelViewZoomTest, TheZoomDialogTakesFiftyToTwoHundred) {
   view->OnInitialUpdate();
   bool bRefused = false;
   CScriptedDialogs script([&](CModalDialog& dialog) {
@@ -162,16 +170,7 @@ TEST(VorelViewZoomTest, TheZoomDialogTakesFiftyToTwoHundred) {
 
 // 300 typed into the zoom box becomes the zoom and the stored zoom the next sheet opens at; the
 // box takes 50 to 500.
-TEST(VorelViewZoomTest, TheZoomBoxSetsAndStoresTheZoom) {
-  CScriptedMessages messages;
-  CVorelDoc doc(&messages);
-  ASSERT_TRUE(doc.OnNewDocument());
-  CVorelAppSettings settings;
-  CMainFrame frame(nullptr);
-  auto* view = new CVorelView(&doc);
-  view->SetAppSettings(&settings);
-  frame.setCentralWidget(view);
-  frame.show();
+TEST_F(VorelViewZoomTest, TheZoomBoxSetsAndStoresTheZoom) {
   QApplication::setActiveWindow(&frame);
   view->OnInitialUpdate();
   EXPECT_TRUE(frame.GetWritingMode());
