@@ -14,7 +14,6 @@ constexpr int kContextCyukai = 2;
 
 const KEYWORD_VALUE kQvType[] = {{u"cyukai", kContextCyukai}};
 const KEYWORD_VALUE kTrue[] = {{u"true", 1}};
-const KEYWORD_VALUE kFrame[] = {{u"solid", LS_SOLID}};
 const KEYWORD_VALUE kColumnAlign[] = {{u"left", 0}, {u"center", 1}, {u"right", 2}};
 
 void SetVariant(CFontProperties& font, Value v) {
