@@ -1,5 +1,7 @@
 #include "elements/EditObject.h"
 
+#include <algorithm>
+
 #include "elements/EditObjectItem.h"
 #include "model/CoordMapper.h"
 #include "model/NodeTypes.h"
@@ -7,6 +9,18 @@
 #include "platform/DC.h"
 
 IMPLEMENT_SERIAL(CEditObject, CEditNode, 1)
+
+namespace {
+
+// An object's size comes from its record's ink rectangle: a damaged one is taken between
+// nothing and a metre (0.01 mm units), computed without overflow.
+constexpr LONG kMaxObjectExtent = 100000;
+
+LONG ObjectExtent(LONG from, LONG to) {
+  return LONG(std::clamp<long long>(static_cast<long long>(to) - from, 0, kMaxObjectExtent));
+}
+
+}  // namespace
 
 CEditObject::CEditObject() : CEditNode(NTYPE_EDITOBJECT) {}
 
@@ -49,8 +63,8 @@ void CEditObject::Serialize(CArchive& ar) {
 
 void CEditObject::Measure(CDC*, CCoordMapper*, EDIT_LAYOUT_PARAM*) {
   if (!m_pItem) return;
-  m_nWidth = m_rcInk.right - m_rcInk.left;
-  m_nHeight = m_rcInk.bottom - m_rcInk.top;
+  m_nWidth = ObjectExtent(m_rcInk.left, m_rcInk.right);
+  m_nHeight = ObjectExtent(m_rcInk.top, m_rcInk.bottom);
   m_nAscent = m_nHeight / 2;
   m_nCenter = m_nHeight / 2;
 }

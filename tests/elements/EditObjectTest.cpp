@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 #include "elements/EditObject.h"
@@ -96,6 +97,31 @@ TEST_F(EditObjectTest, MeasuresItsInkRectangleAndIsPlacedAtItsTopLeft) {
   ASSERT_FALSE(m_dc.Recorder().Lines().empty());
   EXPECT_EQ(m_dc.Recorder().Lines()[0], "Rectangle 26,34 178,147");
   EXPECT_EQ(m_dc.GetTextAlign(), TA_BASELINE);
+}
+
+// A damaged record's ink rectangle (the fuzzer's case: edges of opposite signs near the type's
+// ends) gives a size between nothing and a metre, without overflow, and places within range.
+TEST_F(EditObjectTest, ADamagedInkRectangleGivesABoundedSize) {
+  struct CASE {
+    RECT ink;
+    LONG width, height;
+  };
+  const CASE cases[] = {
+      {{-1610608830, 0, 1768453231, 3000}, 100000, 3000},
+      {{0, LONG_MIN, 4000, LONG_MAX}, 4000, 100000},
+      {{4000, 3000, 0, 0}, 0, 0},
+      {{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN}, 0, 0},
+  };
+  for (const CASE& c : cases) {
+    CEditObject node;
+    node.SetItem(NewItem());
+    node.m_rcInk = c.ink;
+    Measure(node);
+    EXPECT_EQ(node.m_nWidth, c.width) << c.ink.left << "," << c.ink.right;
+    EXPECT_EQ(node.m_nHeight, c.height) << c.ink.top << "," << c.ink.bottom;
+    Arrange(node, 700, 900);
+    EXPECT_EQ(CRect(node.m_rcInk), CRect(700, 900, 700 + c.width, 900 + c.height));
+  }
 }
 
 TEST_F(EditObjectTest, SetItemBindsBothWaysAndTheNodeDeletesItsItem) {
