@@ -1,11 +1,13 @@
 #include "model/EditNode.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "model/FontList.h"
 #include "model/PropertyBlock.h"
 #include "model/UndoGroup.h"
 #include "platform/Archive.h"
+#include "platform/FontMetrics.h"
 
 IMPLEMENT_SERIAL(CEditNode, CQVXMLNode, 1)
 
@@ -14,6 +16,17 @@ namespace {
 BOOL IsGaijiFace(const char* face) { return std::strstr(face, "Halvern Gaiji") != nullptr; }
 
 CEditNode* AsEditNode(CQVXMLNode* node) { return dynamic_cast<CEditNode*>(node); }
+
+// Sizes and metrics a record keeps from its last layout stay within what a font can measure;
+// beyond that the record is damaged.
+bool LayoutWithinBounds(const CEditNode& node) {
+  const TEXTMETRICA& tm = node.m_tm;
+  for (LONG v : std::initializer_list<LONG>{node.m_nWidth, node.m_nHeight, node.m_nAscent, node.m_nCenter, node.m_nOverhangLeft,
+                 node.m_nOverhangRight, tm.tmHeight, tm.tmAscent, tm.tmDescent, tm.tmInternalLeading,
+                 tm.tmExternalLeading, tm.tmAveCharWidth, tm.tmMaxCharWidth, tm.tmOverhang})
+    if (v != ClampFontExtent(v)) return false;
+  return true;
+}
 
 }  // namespace
 
@@ -74,6 +87,16 @@ void CEditNode::LoadRecord(CArchive& ar) {
   TerminateFaceName(m_lf.lfFaceName, LF_FACESIZE);
   TerminateFaceName(m_szFontFamily, LF_FACESIZE);
   TerminateFaceName(m_kasen.szNumberFace, LF_FACESIZE);
+  ForgetDamagedLayout();
+}
+
+// A damaged layout is dropped and the node measured again, so that no pass computes with it.
+void CEditNode::ForgetDamagedLayout() {
+  if (LayoutWithinBounds(*this)) return;
+  m_nWidth = m_nHeight = m_nAscent = m_nCenter = 0;
+  m_nOverhangLeft = m_nOverhangRight = 0;
+  m_tm = TEXTMETRICA{};
+  m_bNeedsMeasure = 1;
 }
 
 CEditNode* CEditNode::NodeFromPoint(int x, int y, int* pAfter) {

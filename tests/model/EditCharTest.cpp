@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 #include "model/CoordMapper.h"
@@ -7,6 +8,7 @@
 #include "model/EditCR.h"
 #include "model/EditChar.h"
 #include "model/GdiCache.h"
+#include "model/LayoutDC.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/RecordingBackend.h"
 
@@ -214,6 +216,43 @@ TEST_F(EditCharTest, CharacterRecordRoundTrips) {
   EXPECT_EQ(copy.m_nUnderlineStyle, LS_WAVE);
   EXPECT_EQ(copy.m_lf.lfHeight, -500);
   EXPECT_EQ(StoreBytes([&](CArchive& ar) { copy.Serialize(ar); }), bytes);
+}
+
+// A record whose kept metrics no font could give (the fuzzer's case: an ascent of INT_MIN with
+// no measuring asked for) is measured again; a sound one keeps its layout as stored.
+TEST_F(EditCharTest, ARecordWithDamagedMetricsIsMeasuredAgain) {
+  CEditChar ch(u'\u3042');
+  ch.m_lf.lfHeight = -500;
+  CLayoutDC dc;
+  CCoordMapper mapper;
+  ch.Measure(&dc, &mapper, nullptr);
+  const LONG width = ch.m_nWidth;
+  ASSERT_GT(width, 0);
+  const Bytes sound = StoreBytes([&](CArchive& ar) { ch.Serialize(ar); });
+  CEditChar kept;
+  LoadBytes(sound, [&](CArchive& ar) { kept.Serialize(ar); });
+  EXPECT_EQ(kept.m_bNeedsMeasure, 0);
+  EXPECT_EQ(kept.m_nWidth, width);
+
+  for (LONG* field : {&ch.m_tm.tmAscent, &ch.m_nWidth, &ch.m_nCenter}) {
+    const LONG saved = *field;
+    *field = INT_MIN;
+    const Bytes damaged = StoreBytes([&](CArchive& ar) { ch.Serialize(ar); });
+    *field = saved;
+    CEditChar copy;
+    LoadBytes(damaged, [&](CArchive& ar) { copy.Serialize(ar); });
+    EXPECT_EQ(copy.m_bNeedsMeasure, 1);
+    EXPECT_EQ(copy.m_tm.tmAscent, 0);
+    copy.Measure(&dc, &mapper, nullptr);
+    EDIT_LAYOUT_PARAM param{};
+    param.nX = 100;
+    param.nY = 200;
+    copy.Arrange(&param, 0);
+    EXPECT_EQ(copy.m_nWidth, width);
+    EXPECT_EQ(copy.m_tm.tmAscent, ch.m_tm.tmAscent);
+    EXPECT_EQ(copy.m_rcInk.left, 100);
+    EXPECT_EQ(copy.m_rcInk.right, 100 + width);
+  }
 }
 
 TEST_F(EditCharTest, LineEndRecordStartsWithItsParagraphGroup) {
