@@ -108,9 +108,9 @@ TEST_F(EditObjectTest, ADamagedInkRectangleGivesABoundedSize) {
   };
   const CASE cases[] = {
       {{-1610608830, 0, 1768453231, 3000}, 100000, 3000},
-      {{0, LONG_MIN, 4000, LONG_MAX}, 4000, 100000},
+      {{0, INT_MIN, 4000, INT_MAX}, 4000, 100000},
       {{4000, 3000, 0, 0}, 0, 0},
-      {{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN}, 0, 0},
+      {{INT_MAX, INT_MAX, INT_MIN, INT_MIN}, 0, 0},
   };
   for (const CASE& c : cases) {
     CEditObject node;
