@@ -17,14 +17,16 @@ BOOL IsGaijiFace(const char* face) { return std::strstr(face, "Halvern Gaiji") !
 
 CEditNode* AsEditNode(CQVXMLNode* node) { return dynamic_cast<CEditNode*>(node); }
 
-// Sizes and metrics a record keeps from its last layout stay within what a font can measure;
-// beyond that the record is damaged.
-bool LayoutWithinBounds(const CEditNode& node) {
+// The font metrics a record keeps from its last measuring. Fonts stop at a metre, so no font
+// gives a metric of ten metres: beyond that the record is damaged.
+constexpr LONG kMaxKeptMetric = 10 * kMaxFontExtent;
+
+bool MetricsWithinBounds(const CEditNode& node) {
   const TEXTMETRICA& tm = node.m_tm;
-  for (LONG v : std::initializer_list<LONG>{node.m_nWidth, node.m_nHeight, node.m_nAscent, node.m_nCenter, node.m_nOverhangLeft,
-                 node.m_nOverhangRight, tm.tmHeight, tm.tmAscent, tm.tmDescent, tm.tmInternalLeading,
-                 tm.tmExternalLeading, tm.tmAveCharWidth, tm.tmMaxCharWidth, tm.tmOverhang})
-    if (v != ClampFontExtent(v)) return false;
+  for (LONG v : std::initializer_list<LONG>{node.m_nOverhangLeft, node.m_nOverhangRight, tm.tmHeight, tm.tmAscent,
+                                            tm.tmDescent, tm.tmInternalLeading, tm.tmExternalLeading,
+                                            tm.tmAveCharWidth, tm.tmMaxCharWidth, tm.tmOverhang})
+    if (v < -kMaxKeptMetric || v > kMaxKeptMetric) return false;
   return true;
 }
 
@@ -87,13 +89,12 @@ void CEditNode::LoadRecord(CArchive& ar) {
   TerminateFaceName(m_lf.lfFaceName, LF_FACESIZE);
   TerminateFaceName(m_szFontFamily, LF_FACESIZE);
   TerminateFaceName(m_kasen.szNumberFace, LF_FACESIZE);
-  ForgetDamagedLayout();
+  ForgetDamagedMetrics();
 }
 
-// A damaged layout is dropped and the node measured again, so that no pass computes with it.
-void CEditNode::ForgetDamagedLayout() {
-  if (LayoutWithinBounds(*this)) return;
-  m_nWidth = m_nHeight = m_nAscent = m_nCenter = 0;
+// Damaged metrics are dropped and the node measured again, so that no pass computes with them.
+void CEditNode::ForgetDamagedMetrics() {
+  if (MetricsWithinBounds(*this)) return;
   m_nOverhangLeft = m_nOverhangRight = 0;
   m_tm = TEXTMETRICA{};
   m_bNeedsMeasure = 1;

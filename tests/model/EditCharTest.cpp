@@ -234,7 +234,7 @@ TEST_F(EditCharTest, ARecordWithDamagedMetricsIsMeasuredAgain) {
   EXPECT_EQ(kept.m_bNeedsMeasure, 0);
   EXPECT_EQ(kept.m_nWidth, width);
 
-  for (LONG* field : {&ch.m_tm.tmAscent, &ch.m_nWidth, &ch.m_nCenter}) {
+  for (LONG* field : {&ch.m_tm.tmAscent, &ch.m_tm.tmDescent, &ch.m_tm.tmHeight}) {
     const LONG saved = *field;
     *field = INT_MIN;
     const Bytes damaged = StoreBytes([&](CArchive& ar) { ch.Serialize(ar); });
