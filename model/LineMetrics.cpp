@@ -1,20 +1,28 @@
 #include "model/LineMetrics.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #include "model/EditNode.h"
 #include "platform/FontMetrics.h"
 
+namespace {
+
+// Sizes kept from a damaged record can be near the type's ends: a line's sums stop there.
+int Saturated(long long v) { return int(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
+
+}  // namespace
+
 void AddToLine(EDIT_LINE_INFO& line, const CEditNode& c) {
   CEditProperties& p = line.props;
-  p.m_nWidth += c.m_nWidth;
+  p.m_nWidth = Saturated(0LL + p.m_nWidth + c.m_nWidth);
   line.nMaxFontHeight = std::max<int>(line.nMaxFontHeight, std::abs(ClampFontExtent(c.m_lf.lfHeight)));
   p.m_nAscent = std::max(p.m_nAscent, c.m_nAscent);
   p.m_nCenter = std::max(p.m_nCenter, c.m_nCenter);
-  line.nMaxLower = std::max<int>(line.nMaxLower, c.m_nHeight - c.m_nCenter);
-  line.nMaxDescent = std::max<int>(line.nMaxDescent, c.m_nHeight - c.m_nAscent);
-  p.m_nHeight = std::max<int>(p.m_nAscent + line.nMaxDescent, p.m_nCenter + line.nMaxLower);
+  line.nMaxLower = std::max<int>(line.nMaxLower, Saturated(0LL + c.m_nHeight - c.m_nCenter));
+  line.nMaxDescent = std::max<int>(line.nMaxDescent, Saturated(0LL + c.m_nHeight - c.m_nAscent));
+  p.m_nHeight = std::max<int>(Saturated(0LL + p.m_nAscent + line.nMaxDescent), Saturated(0LL + p.m_nCenter + line.nMaxLower));
 }
 
 void FitLineEnd(CEditNode& lineEnd, const CEditNode* previous, BOOL bFirstOnLine) {

@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "model/EditChar.h"
+#include "model/EditLineInfo.h"
+#include "model/LineMetrics.h"
+
+// A child that kept sizes near the type's ends from a damaged record (nothing measured it again)
+// makes the line's sums stop at the ends instead of wrapping round.
+TEST(LineMetrics, SizesNearTheTypesEndsSaturate) {
+  CEditChar a, b;
+  a.m_nWidth = INT_MAX - 10;
+  b.m_nWidth = 1000;
+  a.m_nHeight = -2106818048;
+  a.m_nAscent = 1870798962;
+  a.m_nCenter = 1870798962;
+  b.m_nHeight = INT_MAX;
+  b.m_nAscent = -5;
+  b.m_nCenter = INT_MIN;
+  EDIT_LINE_INFO line;
+  AddToLine(line, a);
+  AddToLine(line, b);
+  EXPECT_EQ(line.props.m_nWidth, INT_MAX);
+  EXPECT_EQ(line.nMaxLower, INT_MAX);
+  EXPECT_EQ(line.nMaxDescent, INT_MAX);
+  EXPECT_EQ(line.props.m_nHeight, INT_MAX);
+}
