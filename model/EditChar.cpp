@@ -9,6 +9,7 @@
 #include "model/FoFlowElements.h"
 #include "model/GdiCache.h"
 #include "model/PropertyBlock.h"
+#include "model/SaturatedInt.h"
 #include "model/XmlElementTable.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/Archive.h"
@@ -228,5 +229,5 @@ void CEditChar::Arrange(EDIT_LAYOUT_PARAM* pParam, int) {
     y += m_tm.tmDescent;
   m_ptOrigin = POINT{x, y};
   const int top = y - m_tm.tmAscent;
-  m_rcInk = RECT{x, top, x + m_nWidth, top + m_nHeight};
+  m_rcInk = RECT{x, top, Saturated(0LL + x + m_nWidth), Saturated(0LL + top + m_nHeight)};
 }

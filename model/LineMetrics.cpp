@@ -1,18 +1,11 @@
 #include "model/LineMetrics.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 
 #include "model/EditNode.h"
+#include "model/SaturatedInt.h"
 #include "platform/FontMetrics.h"
-
-namespace {
-
-// Sizes kept from a damaged record can be near the type's ends: a line's sums stop there.
-int Saturated(long long v) { return int(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
-
-}  // namespace
 
 void AddToLine(EDIT_LINE_INFO& line, const CEditNode& c) {
   CEditProperties& p = line.props;

@@ -255,6 +255,20 @@ TEST_F(EditCharTest, ARecordWithDamagedMetricsIsMeasuredAgain) {
   }
 }
 
+// Sizes kept from a damaged record, with no measuring asked for, place the box without
+// wrapping round.
+TEST_F(EditCharTest, KeptSizesNearTheTypesEndsPlaceWithoutWrapping) {
+  CEditChar ch(u'\u3042');
+  ch.m_nWidth = 1127809072;
+  ch.m_nHeight = 1127809072;
+  EDIT_LAYOUT_PARAM param{};
+  param.nX = 1953064005;
+  param.nY = 1953064005;
+  ch.Arrange(&param, 0);
+  EXPECT_EQ(ch.m_rcInk.right, INT_MAX);
+  EXPECT_EQ(ch.m_rcInk.bottom, INT_MAX);
+}
+
 TEST_F(EditCharTest, LineEndRecordStartsWithItsParagraphGroup) {
   CEditCR cr;
   cr.m_nTextAlign = CBlockLineRelatedProperties::AlignRight;
