@@ -75,8 +75,7 @@ void CEditKunten::BreakIntoLines(CEditBox& box, const EDIT_LAYOUT_PARAM& param, 
   for (int i = 0; i < GetChildCount(); ++i) {
     CEditNode* child = GetEditChildAt(i);
     if (!child) continue;
-    const BOOL bFull = line.props.m_nWidth + child->m_nWidth > nWidth;
-    if (line.nCount > 0 && (bFull || IsLineEnd(previous))) {
+    if (IsLineEnd(previous) || OverrunsLine(line, *child, nWidth)) {
       box.SetLine(box.GetLineCount(), line);
       line.Reset();
       previous = nullptr;

@@ -4,6 +4,7 @@
 
 #include "math/EditMathContainer.h"
 #include "model/EditBox.h"
+#include "model/LineMetrics.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ struct SLOT_LINES {
 
   BOOL Closes(const CEditNode& c) const {
     if (previous && (previous->m_nType & NT_LINEBREAK)) return TRUE;
-    return bWrap && line.nCount > 0 && c.m_nWidth + line.props.m_nWidth > nWidth;
+    return bWrap && OverrunsLine(line, c, nWidth);
   }
 
   void Close() {

@@ -46,11 +46,9 @@ struct LINE_BREAKER {
 
   BOOL StartsLine(const CEditNode& c) const {
     if (previous && (previous->m_nType & NT_LINEBREAK)) return TRUE;
-    // A line end closes its line whatever room is left.
-    if (line.nCount == 0 || (c.m_nType & NT_LINEBREAK)) return FALSE;
     // A float always starts a line, so Arrange finds it at a line start.
-    if (IsFloat(&c)) return TRUE;
-    return c.m_nWidth + line.props.m_nWidth > Limit();
+    if (IsFloat(&c) && line.nCount > 0) return TRUE;
+    return OverrunsLine(line, c, Limit());
   }
 
   void CloseLine() {

@@ -72,8 +72,7 @@ struct CEditSentence::LINE_BREAKER {
 
   BOOL EndsLineBefore(const CEditNode& c) {
     if (previous && IsLineEnd(*previous)) return TRUE;
-    if (IsLineEnd(c) || line.nCount == 0) return FALSE;
-    if (c.m_nWidth + line.props.m_nWidth <= WidthLimit() || StandsOut(c)) return FALSE;
+    if (!OverrunsLine(line, c, WidthLimit()) || StandsOut(c)) return FALSE;
     line.bEndedByWidth = 1;
     return TRUE;
   }

@@ -18,6 +18,11 @@ void AddToLine(EDIT_LINE_INFO& line, const CEditNode& c) {
   p.m_nHeight = std::max<int>(Saturated(0LL + p.m_nAscent + line.nMaxDescent), Saturated(0LL + p.m_nCenter + line.nMaxLower));
 }
 
+BOOL OverrunsLine(const EDIT_LINE_INFO& line, const CEditNode& c, int nWidth) {
+  if (line.nCount == 0 || (c.m_nType & NT_LINEBREAK)) return FALSE;
+  return c.m_nWidth + line.props.m_nWidth > nWidth;
+}
+
 void FitLineEnd(CEditNode& lineEnd, const CEditNode* previous, BOOL bFirstOnLine) {
   lineEnd.m_nWidth = bFirstOnLine ? lineEnd.m_tm.tmAveCharWidth : 0;
   if (!previous || !(previous->m_nType & NT_CHARACTER)) return;

@@ -115,6 +115,26 @@ TEST_F(KanbunLayoutTest, OwnWidthBreaksTheLines) {
   EXPECT_EQ(box.GetEditChildAt(3)->m_rcInk.left, 1000);
 }
 
+// The line end is 500 wide when it is measured, yet it stays beside the kanji that fill the width.
+TEST_F(KanbunLayoutTest, ALineEndStaysOnTheLineItsKanjiFill) {
+  struct CASE {
+    const char16_t* text;
+    int lines;
+  } cases[] = {{u"上", 1}, {u"上中下", 3}};
+  for (const CASE& k : cases) {
+    const auto owned = MarkBox(50, k.text, 1000);
+    CEditKunten& box = *owned;
+    box.m_nAreaWidth = 1000;
+    Measure(box);
+    ASSERT_EQ(box.GetBox(0)->GetLineCount(), k.lines) << k.lines;
+    EDIT_LINE_INFO last;
+    ASSERT_TRUE(box.GetBox(0)->GetLine(k.lines - 1, last));
+    EXPECT_EQ(last.nCount, 2) << k.lines;
+    EXPECT_EQ(box.m_nWidth, 1000) << k.lines;
+    EXPECT_EQ(box.m_nHeight, 1000 * k.lines) << k.lines;
+  }
+}
+
 TEST_F(KanbunLayoutTest, AClickJustBeforeASmallMarkReachesIt) {
   const auto owned = MarkBox(60, u"レ", 400);
   CEditKunten& box = *owned;

@@ -106,7 +106,7 @@ TEST_F(MathLayoutTest, WideSlotWrapsButTheFormulaObjectDoesNot) {
   struct CASE {
     int width;
     std::vector<int> lineCounts;  // the slot end is 1 wide when it is measured
-  } cases[] = {{10000, {4}}, {400, {2, 2}}, {100, {1, 1, 1, 1}}};
+  } cases[] = {{10000, {4}}, {555, {4}}, {400, {2, 2}}, {100, {1, 1, 2}}};
   for (const CASE& k : cases) {
     CEditMathContainer c;
     for (const char16_t* t : {u"a", u"b", u"c"}) Char(&c, t);
