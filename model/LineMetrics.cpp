@@ -20,7 +20,7 @@ void AddToLine(EDIT_LINE_INFO& line, const CEditNode& c) {
 
 BOOL OverrunsLine(const EDIT_LINE_INFO& line, const CEditNode& c, int nWidth) {
   if (line.nCount == 0 || (c.m_nType & NT_LINEBREAK)) return FALSE;
-  return c.m_nWidth + line.props.m_nWidth > nWidth;
+  return 0LL + c.m_nWidth + line.props.m_nWidth > nWidth;
 }
 
 void FitLineEnd(CEditNode& lineEnd, const CEditNode* previous, BOOL bFirstOnLine) {

@@ -26,3 +26,14 @@ TEST(LineMetrics, SizesNearTheTypesEndsSaturate) {
   EXPECT_EQ(line.nMaxDescent, INT_MAX);
   EXPECT_EQ(line.props.m_nHeight, INT_MAX);
 }
+
+// The same damaged sizes still move the next child to a line of its own.
+TEST(LineMetrics, AHugeLineIsOverrunWithoutItsSumWrappingRound) {
+  CEditChar huge, next;
+  huge.m_nWidth = INT_MAX - 10;
+  next.m_nWidth = 1000;
+  EDIT_LINE_INFO line;
+  line.nCount = 1;
+  line.props.m_nWidth = huge.m_nWidth;
+  EXPECT_TRUE(OverrunsLine(line, next, 10000));
+}
