@@ -30,6 +30,14 @@ bool MetricsWithinBounds(const CEditNode& node) {
   return true;
 }
 
+// Damaged metrics are dropped and the node measured again, so that no pass computes with them.
+void ForgetDamagedMetrics(CEditNode& node) {
+  if (MetricsWithinBounds(node)) return;
+  node.m_nOverhangLeft = node.m_nOverhangRight = 0;
+  node.m_tm = TEXTMETRICA{};
+  node.m_bNeedsMeasure = 1;
+}
+
 }  // namespace
 
 CEditNode::CEditNode() = default;
@@ -89,15 +97,7 @@ void CEditNode::LoadRecord(CArchive& ar) {
   TerminateFaceName(m_lf.lfFaceName, LF_FACESIZE);
   TerminateFaceName(m_szFontFamily, LF_FACESIZE);
   TerminateFaceName(m_kasen.szNumberFace, LF_FACESIZE);
-  ForgetDamagedMetrics();
-}
-
-// Damaged metrics are dropped and the node measured again, so that no pass computes with them.
-void CEditNode::ForgetDamagedMetrics() {
-  if (MetricsWithinBounds(*this)) return;
-  m_nOverhangLeft = m_nOverhangRight = 0;
-  m_tm = TEXTMETRICA{};
-  m_bNeedsMeasure = 1;
+  ForgetDamagedMetrics(*this);
 }
 
 CEditNode* CEditNode::NodeFromPoint(int x, int y, int* pAfter) {

@@ -159,7 +159,6 @@ class CEditNode : public CQVXMLNode,
   BOOL MatchesKasenRun(int style, int lineStyle, int lineWidth) const;
   void StoreRecord(CArchive& ar);
   void LoadRecord(CArchive& ar);
-  void ForgetDamagedMetrics();
 };
 
 // The first empty frame (at most one child) of the last question part under the root that
