@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "platform/DomEncoding.h"
+#include "platform/DomMemoryBudget.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ xsltSecurityPrefs* g_prefs = nullptr;
 void InitDomLibrary() {
   static std::once_flag once;
   std::call_once(once, [] {
+    CDomMemoryBudget::InstallCounter();
     xmlInitParser();
     xsltInit();
     RegisterCp932Codec();

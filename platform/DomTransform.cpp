@@ -13,6 +13,7 @@
 #include "platform/DomErrorTrap.h"
 #include "platform/DomException.h"
 #include "platform/DomLibrary.h"
+#include "platform/DomMemoryBudget.h"
 
 namespace {
 
@@ -33,22 +34,39 @@ using DocPtr = std::unique_ptr<xmlDoc, DocDeleter>;
 // A stylesheet comes with the sheet, so it may be damaged or made to run for ever: every
 // instruction and template call counts, and past the budget the transformation stops and
 // fails. Sheet stylesheets call templates a few levels deep and run some thousand steps.
+// Memory is bounded too, as a few steps can copy a tree into gigabytes; a 20-page sheet's
+// transformation holds under 2 MB.
 constexpr unsigned long kMaxTransformSteps = 4000000;
 constexpr int kMaxTemplateDepth = 200;
+constexpr std::size_t kMaxTransformBytes = std::size_t(256) << 20;
 
 struct STEP_BUDGET {
   xsltTransformContext* context = nullptr;
+  CDomMemoryBudget* memory = nullptr;
   unsigned long steps = 0;
   bool exceeded = false;
 };
 
 STEP_BUDGET* g_pBudget = nullptr;
 
+// The step under way still runs after the stop, so XPath is switched off to keep it from
+// building more; what is left then unwinds with memory enough to do so.
+void StopOutOfMemory(xsltTransformContext* context, CDomMemoryBudget& memory) {
+  context->state = XSLT_STATE_STOPPED;
+  if (context->xpathCtxt) {
+    context->xpathCtxt->opLimit = 1;
+    context->xpathCtxt->opCount = 1;
+  }
+  memory.WindDown();
+}
+
 void CountStep(xsltTransformContext* context) {
   if (!g_pBudget || context != g_pBudget->context) return;
-  if (++g_pBudget->steps <= kMaxTransformSteps) return;
-  g_pBudget->exceeded = true;
-  context->state = XSLT_STATE_STOPPED;
+  if (++g_pBudget->steps > kMaxTransformSteps) g_pBudget->exceeded = true;
+  if (g_pBudget->memory->Exceeded())
+    StopOutOfMemory(context, *g_pBudget->memory);
+  else if (g_pBudget->exceeded)
+    context->state = XSLT_STATE_STOPPED;
 }
 
 // libxslt's debugger hooks see each instruction (handler) and each template call (add, drop).
@@ -71,9 +89,10 @@ void InstallStepCounter() {
 // Counts the context's steps while it lives.
 class CStepBudgetScope {
  public:
-  explicit CStepBudgetScope(xsltTransformContext* context) : m_pSaved(g_pBudget) {
+  CStepBudgetScope(xsltTransformContext* context, CDomMemoryBudget& memory) : m_pSaved(g_pBudget) {
     InstallStepCounter();
     m_budget.context = context;
+    m_budget.memory = &memory;
     context->debugStatus = XSLT_DEBUG_RUN;
     context->maxTemplateDepth = kMaxTemplateDepth;
     g_pBudget = &m_budget;
@@ -95,6 +114,10 @@ class CStepBudgetScope {
   throw CDomException(DOM_E_FAIL, std::u16string(what) + u": " + Utf8ToUtf16(detail));
 }
 
+[[noreturn]] void ThrowTooLarge() {
+  throw CDomException(DOM_E_OUTOFMEMORY, u"The transformation failed: it takes more memory than any sheet needs.");
+}
+
 // A standalone copy of a document, or a new document whose root is a copy of an element.
 DocPtr CopyAsDocument(xmlNode* node) {
   if (node->type == XML_DOCUMENT_NODE) return DocPtr(xmlCopyDoc(reinterpret_cast<xmlDoc*>(node), 1));
@@ -107,11 +130,13 @@ DocPtr CopyAsDocument(xmlNode* node) {
   return doc;
 }
 
-std::u16string Serialize(xmlDoc* result, xsltStylesheet* style) {
+// Writing the result counts against the memory budget too; output cut short is no result.
+std::u16string Serialize(xmlDoc* result, xsltStylesheet* style, const CDomMemoryBudget& memory) {
   if (!result->children) return {};
   std::unique_ptr<xmlOutputBuffer, OutputDeleter> out(xmlAllocOutputBuffer(nullptr));
-  if (!out || xsltSaveResultTo(out.get(), result, style) < 0)
-    throw CDomException(DOM_E_FAIL, u"The transformation result cannot be serialised.");
+  const bool written = out && xsltSaveResultTo(out.get(), result, style) >= 0 && out->error == 0;
+  if (memory.Exceeded()) ThrowTooLarge();
+  if (!written) throw CDomException(DOM_E_FAIL, u"The transformation result cannot be serialised.");
   const char* bytes = reinterpret_cast<const char*>(xmlOutputBufferGetContent(out.get()));
   return Utf8ToUtf16(std::string_view(bytes ? bytes : "", xmlOutputBufferGetSize(out.get())));
 }
@@ -129,10 +154,12 @@ std::u16string TransformDom(xmlNode* source, xmlNode* stylesheet) {
   std::unique_ptr<xsltTransformContext, ContextDeleter> context(xsltNewTransformContext(style.get(), input.get()));
   if (!context) throw CDomException(DOM_E_OUTOFMEMORY, u"Out of memory.");
   xsltSetCtxtSecurityPrefs(DomSecurityPrefs(), context.get());
-  CStepBudgetScope budget(context.get());
+  CDomMemoryBudget memory(kMaxTransformBytes);
+  CStepBudgetScope budget(context.get(), memory);
   DocPtr result(xsltApplyStylesheetUser(style.get(), input.get(), nullptr, nullptr, nullptr, context.get()));
   if (budget.Exceeded())
     throw CDomException(DOM_E_FAIL, u"The transformation failed: it runs longer than any sheet needs.");
+  if (memory.Exceeded()) ThrowTooLarge();
   if (!result || context->state != XSLT_STATE_OK) ThrowTransformError(trap, u"The transformation failed");
-  return Serialize(result.get(), style.get());
+  return Serialize(result.get(), style.get(), memory);
 }

@@ -132,3 +132,47 @@ TEST(DomTransform, StylesheetsCannotReachFilesOrNetwork) {
   EXPECT_FALSE(QFile::exists(written));
   EXPECT_THROW(doc.transformNode(EmbeddedStylesheetFrom(u"<xsl:import href='file:///etc/passwd'/>")), CDomException);
 }
+
+// Variables v1 to v<count>, each made of its predecessor twice by `twice`, in which $p stands
+// for the predecessor.
+std::u16string DoublingVariables(int count, const QString& twice) {
+  QString variables;
+  for (int i = 1; i <= count; ++i)
+    variables += QString("<xsl:variable name='v%1'>").arg(i) + QString(twice).replace("$p", QString("$v%1").arg(i - 1)) +
+                 "</xsl:variable>";
+  return variables.toStdU16String();
+}
+
+// Each takes gigabytes unless the memory budget stops it: a tree doubled thirty times, a string
+// doubled thirty times, and one copy of every branch of a comb (60 teeth of 512 KB each, 900 MB).
+TEST(DomTransform, StylesheetsThatOutgrowTheirMemoryStopCleanly) {
+  const std::u16string bodies[] = {
+      u"<xsl:template match='/'><xsl:variable name='v0'><x a='1'/></xsl:variable>" +
+          DoublingVariables(30, "<xsl:copy-of select='$p'/><xsl:copy-of select='$p'/>") +
+          u"<r><xsl:copy-of select='$v30'/></r></xsl:template>",
+      u"<xsl:template match='/'><xsl:variable name='v0' select=\"'0123456789abcdef'\"/>" +
+          DoublingVariables(30, "<xsl:value-of select='concat($p, $p)'/>") + u"<r><xsl:copy-of select='$v30'/></r></xsl:template>",
+      u"<xsl:variable name='v0' select=\"'0123456789abcdef'\"/>" + DoublingVariables(15, "<xsl:value-of select='concat($p, $p)'/>") +
+          u"<xsl:template name='comb'><xsl:param name='teeth'/><n><xsl:value-of select='$v15'/>"
+          u"<xsl:if test='$teeth &gt; 1'><xsl:call-template name='comb'>"
+          u"<xsl:with-param name='teeth' select='$teeth - 1'/></xsl:call-template></xsl:if></n></xsl:template>"
+          u"<xsl:template match='/'><xsl:variable name='comb'><xsl:call-template name='comb'>"
+          u"<xsl:with-param name='teeth' select='60'/></xsl:call-template></xsl:variable>"
+          u"<r><xsl:copy-of xmlns:x='http://xmlsoft.org/XSLT/namespace' select='x:node-set($comb)//n'/></r></xsl:template>",
+  };
+  for (const std::u16string& body : bodies) {
+    CDomDocument doc;
+    ASSERT_TRUE(doc.loadXML(u"<print/>"));
+    try {
+      doc.transformNode(EmbeddedStylesheetFrom(body));
+      ADD_FAILURE() << "the transformation should have run out of its memory";
+    } catch (const CDomException& e) {
+      EXPECT_EQ(e.Error(), DOM_E_OUTOFMEMORY);
+      EXPECT_EQ(e.Description(), u"The transformation failed: it takes more memory than any sheet needs.");
+    }
+    // The budget is the transformation's own: parsing and the next transformation run in full.
+    CDomDocument sheet;
+    ASSERT_TRUE(sheet.loadXML(kSheet));
+    EXPECT_FALSE(TransformEmbedded(sheet).empty());
+  }
+}
