@@ -10,6 +10,8 @@ namespace {
 
 // Codes for messages that arrive without one (libxslt's and libxml2's plain reports).
 constexpr int kUnnumberedError = XML_ERR_INTERNAL_ERROR;
+// A stylesheet can report millions of messages; the first ones tell what went wrong.
+constexpr std::size_t kMaxMessagesLength = 64 * 1024;
 
 std::string WithoutTrailingNewlines(std::string text) {
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
@@ -41,7 +43,7 @@ void CDomErrorTrap::OnStructured(void* self, xmlError* error) {
   std::string message = WithoutTrailingNewlines(error->message ? error->message : "");
   auto* trap = static_cast<CDomErrorTrap*>(self);
   if (error->level == XML_ERR_WARNING) {
-    trap->m_all += message + "\n";
+    trap->Append(message + "\n");
     return;
   }
   trap->Record(error->code ? error->code : kUnnumberedError, error->line, error->int2, std::move(message));
@@ -56,7 +58,7 @@ void CDomErrorTrap::OnGeneric(void* self, const char* format, ...) {
   // libxslt reports one message in several calls; only the first fragment is worth a record.
   auto* trap = static_cast<CDomErrorTrap*>(self);
   if (trap->HasError())
-    trap->m_all += buffer;
+    trap->Append(buffer);
   else
     trap->Record(kUnnumberedError, 0, 0, WithoutTrailingNewlines(buffer));
 }
@@ -68,5 +70,9 @@ void CDomErrorTrap::Record(int code, int line, int column, std::string message) 
     m_column = column;
     m_first = message;
   }
-  m_all += message + "\n";
+  Append(message + "\n");
+}
+
+void CDomErrorTrap::Append(std::string_view text) {
+  if (m_all.size() + text.size() <= kMaxMessagesLength) m_all.append(text);
 }

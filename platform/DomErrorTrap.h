@@ -2,6 +2,7 @@
 // Collects what libxml2 and libxslt report while it lives, instead of letting them print it.
 
 #include <string>
+#include <string_view>
 
 #include "platform/WinTypes.h"
 
@@ -18,13 +19,14 @@ class CDomErrorTrap {
   LONG Line() const { return m_line; }
   LONG Column() const { return m_column; }
   const std::string& FirstMessage() const { return m_first; }
-  // Every message, errors and warnings alike, one per line.
+  // Every message, errors and warnings alike, one per line; the first 64 KB of them.
   const std::string& AllMessages() const { return m_all; }
 
  private:
   static void OnStructured(void* self, struct _xmlError* error);
   static void OnGeneric(void* self, const char* format, ...);
   void Record(int code, int line, int column, std::string message);
+  void Append(std::string_view text);
 
   void* m_oldStructuredContext;
   void (*m_oldStructured)(void*, struct _xmlError*);

@@ -176,3 +176,22 @@ TEST(DomTransform, StylesheetsThatOutgrowTheirMemoryStopCleanly) {
     EXPECT_FALSE(TransformEmbedded(sheet).empty());
   }
 }
+
+// A stylesheet that reports a message for each of 2,000 elements before it fails: the failure
+// tells the first ones, not megabytes of them.
+TEST(DomTransform, FailureKeepsTheFirstMessagesOnly) {
+  std::u16string source = u"<print>";
+  for (int i = 0; i < 2000; ++i) source += u"<a/>";
+  CDomDocument doc;
+  ASSERT_TRUE(doc.loadXML(source + u"</print>"));
+  const std::u16string message(1000, u'm');
+  try {
+    doc.transformNode(EmbeddedStylesheetFrom(u"<xsl:template match='/'><xsl:for-each select='//a'><xsl:message>" + message +
+                                             u"</xsl:message></xsl:for-each><xsl:message terminate='yes'>stop</xsl:message>"
+                                             u"</xsl:template>"));
+    ADD_FAILURE() << "the transformation should have failed";
+  } catch (const CDomException& e) {
+    EXPECT_NE(e.Description().find(message), std::u16string::npos);
+    EXPECT_LT(e.Description().size(), 100000u);
+  }
+}
