@@ -9,13 +9,13 @@
 
 void AddToLine(EDIT_LINE_INFO& line, const CEditNode& c) {
   CEditProperties& p = line.props;
-  p.m_nWidth = Saturated(0LL + p.m_nWidth + c.m_nWidth);
+  p.m_nWidth = LineExtent(0LL + p.m_nWidth + c.m_nWidth);
   line.nMaxFontHeight = std::max<int>(line.nMaxFontHeight, std::abs(ClampFontExtent(c.m_lf.lfHeight)));
-  p.m_nAscent = std::max(p.m_nAscent, c.m_nAscent);
-  p.m_nCenter = std::max(p.m_nCenter, c.m_nCenter);
-  line.nMaxLower = std::max<int>(line.nMaxLower, Saturated(0LL + c.m_nHeight - c.m_nCenter));
-  line.nMaxDescent = std::max<int>(line.nMaxDescent, Saturated(0LL + c.m_nHeight - c.m_nAscent));
-  p.m_nHeight = std::max<int>(Saturated(0LL + p.m_nAscent + line.nMaxDescent), Saturated(0LL + p.m_nCenter + line.nMaxLower));
+  p.m_nAscent = std::max(p.m_nAscent, LineExtent(c.m_nAscent));
+  p.m_nCenter = std::max(p.m_nCenter, LineExtent(c.m_nCenter));
+  line.nMaxLower = std::max<int>(line.nMaxLower, LineExtent(0LL + c.m_nHeight - c.m_nCenter));
+  line.nMaxDescent = std::max<int>(line.nMaxDescent, LineExtent(0LL + c.m_nHeight - c.m_nAscent));
+  p.m_nHeight = std::max(LineExtent(0LL + p.m_nAscent + line.nMaxDescent), LineExtent(0LL + p.m_nCenter + line.nMaxLower));
 }
 
 BOOL OverrunsLine(const EDIT_LINE_INFO& line, const CEditNode& c, int nWidth) {

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <memory>
 #include <string>
 
 #include "elements/EditKasen.h"
 #include "model/CoordMapper.h"
 #include "model/EditBox.h"
+#include "model/SaturatedInt.h"
 #include "platform/AnsiCodePage.h"
 #include "tests/model/LayoutTestNodes.h"
 #include "tests/support/Bytes.h"
@@ -157,6 +159,15 @@ TEST_P(EditKasenTest, HitBesideTheChildrenAnswersTheLineEnds) {
   EXPECT_EQ(kasen.NodeFromPoint(3800, y, &after), second);
   EXPECT_EQ(after, 1);
   EXPECT_EQ(kasen.NodeFromPoint(5000, y, &after), nullptr);
+}
+
+// A child that kept a centre of INT_MIN from a damaged record makes the line as tall as a line
+// can be; the label still adds to it without overflowing.
+TEST_P(EditKasenTest, ALineOfDamagedSizesStillTakesItsLabel) {
+  kasen.AppendChild(new CSizedNode(0, 0, 0, INT_MIN));
+  Measure();
+  EXPECT_EQ(kasen.m_nHeight, kMaxLineExtent + kLabelHeight);
+  EXPECT_EQ(kasen.m_nCenter, 200 + (GetParam() ? kLabelHeight : 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDirections, EditKasenTest, ::testing::Values(0, 1));

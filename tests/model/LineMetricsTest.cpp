@@ -5,9 +5,10 @@
 #include "model/EditChar.h"
 #include "model/EditLineInfo.h"
 #include "model/LineMetrics.h"
+#include "model/SaturatedInt.h"
 
 // A child that kept sizes near the type's ends from a damaged record (nothing measured it again)
-// makes the line's sums stop at the ends instead of wrapping round.
+// makes the line's sizes stop at their bound instead of wrapping round.
 TEST(LineMetrics, SizesNearTheTypesEndsSaturate) {
   CEditChar a, b;
   a.m_nWidth = INT_MAX - 10;
@@ -21,10 +22,12 @@ TEST(LineMetrics, SizesNearTheTypesEndsSaturate) {
   EDIT_LINE_INFO line;
   AddToLine(line, a);
   AddToLine(line, b);
-  EXPECT_EQ(line.props.m_nWidth, INT_MAX);
-  EXPECT_EQ(line.nMaxLower, INT_MAX);
-  EXPECT_EQ(line.nMaxDescent, INT_MAX);
-  EXPECT_EQ(line.props.m_nHeight, INT_MAX);
+  EXPECT_EQ(line.props.m_nWidth, kMaxLineExtent);
+  EXPECT_EQ(line.props.m_nAscent, kMaxLineExtent);
+  EXPECT_EQ(line.props.m_nCenter, kMaxLineExtent);
+  EXPECT_EQ(line.nMaxLower, kMaxLineExtent);
+  EXPECT_EQ(line.nMaxDescent, kMaxLineExtent);
+  EXPECT_EQ(line.props.m_nHeight, kMaxLineExtent);
 }
 
 // The same damaged sizes still move the next child to a line of its own.
