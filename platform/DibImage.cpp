@@ -1,5 +1,8 @@
 #include "platform/DibImage.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -10,52 +13,87 @@ bool IsValidBitCount(int bits) {
   return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
-QRgb TableColor(const BYTE* table, const DIB_LAYOUT& layout, size_t index) {
-  if (index >= layout.colorCount) return qRgb(0, 0, 0);
-  const BYTE* entry = table + index * layout.colorEntrySize;
-  return qRgb(entry[2], entry[1], entry[0]);
-}
+// The colour of every value a table-indexed pixel can hold; values past the table are black.
+using INDEXED_COLOURS = std::array<QRgb, 256>;
 
-int MaskShift(DWORD mask) {
-  int shift = 0;
-  while (mask && !(mask & 1)) {
-    mask >>= 1;
-    ++shift;
+INDEXED_COLOURS IndexedColours(const BYTE* table, const DIB_LAYOUT& layout) {
+  INDEXED_COLOURS colours;
+  colours.fill(qRgb(0, 0, 0));
+  const size_t count = layout.bitCount <= 8 ? std::min(layout.colorCount, colours.size()) : 0;
+  for (size_t i = 0; i < count; ++i) {
+    const BYTE* entry = table + i * layout.colorEntrySize;
+    colours[i] = qRgb(entry[2], entry[1], entry[0]);
   }
-  return shift;
+  return colours;
 }
 
-int MaskChannel(DWORD pixel, DWORD mask) {
-  if (!mask) return 0;
-  DWORD max = mask >> MaskShift(mask);
-  return int(((pixel & mask) >> MaskShift(mask)) * 255 / max);
-}
+// One colour of a 16- or 32-bit pixel: its bits under the mask, scaled to 0..255.
+class CHANNEL {
+ public:
+  explicit CHANNEL(DWORD mask) : m_mask(mask) {
+    while (mask && !(mask & 1)) {
+      mask >>= 1;
+      ++m_shift;
+    }
+    m_max = mask;
+  }
+  int Of(DWORD pixel) const {
+    return m_max ? int(uint64_t((pixel & m_mask) >> m_shift) * 255 / m_max) : 0;
+  }
+  bool IsByte(int shift) const { return m_mask == DWORD(0xFF) << shift; }
 
-struct MASKS {
-  DWORD red, green, blue;
+ private:
+  DWORD m_mask;
+  int m_shift = 0;
+  DWORD m_max = 0;
 };
 
-MASKS ReadMasks(const BYTE* header, const DIB_LAYOUT& layout) {
+struct CHANNELS {
+  CHANNEL red, green, blue;
+  bool AreBytes() const { return red.IsByte(16) && green.IsByte(8) && blue.IsByte(0); }
+};
+
+CHANNELS ReadChannels(const BYTE* header, const DIB_LAYOUT& layout) {
   if (layout.compression == BI_BITFIELDS) {
-    MASKS m{};
-    std::memcpy(&m, header + (layout.masksSize ? layout.headerSize : 40), sizeof m);
-    return m;
+    DWORD masks[3];
+    std::memcpy(masks, header + (layout.masksSize ? layout.headerSize : 40), sizeof masks);
+    return CHANNELS{CHANNEL(masks[0]), CHANNEL(masks[1]), CHANNEL(masks[2])};
   }
-  if (layout.bitCount == 16) return MASKS{0x7C00, 0x03E0, 0x001F};
-  return MASKS{0xFF0000, 0x00FF00, 0x0000FF};
+  if (layout.bitCount == 16) return CHANNELS{CHANNEL(0x7C00), CHANNEL(0x03E0), CHANNEL(0x001F)};
+  return CHANNELS{CHANNEL(0xFF0000), CHANNEL(0x00FF00), CHANNEL(0x0000FF)};
 }
 
-QRgb PixelAt(const BYTE* row, int x, const DIB_LAYOUT& layout, const BYTE* table, const MASKS& masks) {
-  switch (layout.bitCount) {
-    case 1: return TableColor(table, layout, (row[x / 8] >> (7 - x % 8)) & 1);
-    case 4: return TableColor(table, layout, (row[x / 2] >> (x % 2 ? 0 : 4)) & 0x0F);
-    case 8: return TableColor(table, layout, row[x]);
-    case 24: return qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
+// Whole pixels of bytes in blue, green, red order, bytesPerPixel apart.
+void ConvertBgrRow(const BYTE* row, QRgb* line, int width, int bytesPerPixel) {
+  for (int x = 0; x < width; ++x, row += bytesPerPixel) line[x] = qRgb(row[2], row[1], row[0]);
+}
+
+void ConvertMaskedRow(const BYTE* row, QRgb* line, int width, int bitCount, const CHANNELS& channels) {
+  const size_t bytes = size_t(bitCount / 8);
+  for (int x = 0; x < width; ++x, row += bytes) {
+    DWORD pixel = 0;
+    std::memcpy(&pixel, row, bytes);
+    line[x] = qRgb(channels.red.Of(pixel), channels.green.Of(pixel), channels.blue.Of(pixel));
+  }
+}
+
+void ConvertRow(const BYTE* row, QRgb* line, int width, int bitCount, const INDEXED_COLOURS& colours,
+                const CHANNELS& channels) {
+  switch (bitCount) {
+    case 1:
+      for (int x = 0; x < width; ++x) line[x] = colours[(row[x >> 3] >> (7 - (x & 7))) & 1];
+      return;
+    case 4:
+      for (int x = 0; x < width; ++x) line[x] = colours[(row[x >> 1] >> (x & 1 ? 0 : 4)) & 0x0F];
+      return;
+    case 8:
+      for (int x = 0; x < width; ++x) line[x] = colours[row[x]];
+      return;
+    case 24: return ConvertBgrRow(row, line, width, 3);
     default: break;
   }
-  DWORD pixel = 0;
-  std::memcpy(&pixel, row + x * (layout.bitCount / 8), size_t(layout.bitCount / 8));
-  return qRgb(MaskChannel(pixel, masks.red), MaskChannel(pixel, masks.green), MaskChannel(pixel, masks.blue));
+  if (bitCount == 32 && channels.AreBytes()) return ConvertBgrRow(row, line, width, 4);
+  ConvertMaskedRow(row, line, width, bitCount, channels);
 }
 
 }  // namespace
@@ -99,7 +137,8 @@ QImage DibToImage(const void* header, size_t headerBlockSize, const void* bits, 
   if (!ReadDibLayout(header, headerBlockSize, &layout) || !bits || bitsSize < layout.bitsSize) return QImage();
   const BYTE* base = static_cast<const BYTE*>(header);
   const BYTE* table = base + layout.headerSize + layout.masksSize;
-  MASKS masks = ReadMasks(base, layout);
+  const INDEXED_COLOURS colours = IndexedColours(table, layout);
+  const CHANNELS channels = ReadChannels(base, layout);
   int width = int(layout.width);
   int height = int(layout.height < 0 ? -layout.height : layout.height);
   QImage image(width, height, QImage::Format_RGB32);
@@ -108,7 +147,7 @@ QImage DibToImage(const void* header, size_t headerBlockSize, const void* bits, 
     int sourceRow = layout.height > 0 ? height - 1 - y : y;
     const BYTE* row = static_cast<const BYTE*>(bits) + size_t(sourceRow) * layout.stride;
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x) line[x] = PixelAt(row, x, layout, table, masks);
+    ConvertRow(row, line, width, layout.bitCount, colours, channels);
   }
   return image;
 }

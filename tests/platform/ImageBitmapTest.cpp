@@ -259,3 +259,89 @@ TEST(ImageBitmapDibTest, MalformedBlocksAreRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// A packed DIB of two rows of three pixels, built by hand: header, masks or colour table,
+// rows as stored.
+struct HAND_DIB {
+  const char* name;
+  int bits;
+  DWORD compression;
+  LONG height;                 // negative: top row first
+  std::vector<DWORD> masks;    // bit-field masks after the header
+  std::vector<QRgb> table;
+  std::vector<BYTE> rows;      // already padded to 32 bits
+  std::vector<QRgb> expected;  // top row first
+};
+
+std::vector<BYTE> PackDib(const HAND_DIB& c) {
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = 3;
+  header.biHeight = c.height;
+  header.biPlanes = 1;
+  header.biBitCount = WORD(c.bits);
+  header.biCompression = c.compression;
+  header.biClrUsed = DWORD(c.table.size());
+  std::vector<BYTE> dib(sizeof header);
+  std::memcpy(dib.data(), &header, sizeof header);
+  auto append = [&dib](const void* p, size_t n) {
+    dib.insert(dib.end(), static_cast<const BYTE*>(p), static_cast<const BYTE*>(p) + n);
+  };
+  for (DWORD mask : c.masks) append(&mask, sizeof mask);
+  for (QRgb colour : c.table) {
+    const RGBQUAD entry{BYTE(qBlue(colour)), BYTE(qGreen(colour)), BYTE(qRed(colour)), 0};
+    append(&entry, sizeof entry);
+  }
+  append(c.rows.data(), c.rows.size());
+  return dib;
+}
+
+class HandDibTest : public ::testing::TestWithParam<HAND_DIB> {};
+
+TEST_P(HandDibTest, EveryDepthReadsItsPixels) {
+  const HAND_DIB& c = GetParam();
+  const QImage image = FromDib(PackDib(c));
+  ASSERT_EQ(image.size(), QSize(3, 2));
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(image.pixel(x, y), c.expected[size_t(y * 3 + x)]) << x << "," << y;
+}
+
+const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 255), kBlack = qRgb(0, 0, 0),
+           kGrey = qRgb(128, 128, 128);
+
+// Bottom-up unless the height is negative: the first stored row is the bottom one.
+INSTANTIATE_TEST_SUITE_P(
+    Depths, HandDibTest,
+    ::testing::Values(
+        // Indexes past the table are black.
+        HAND_DIB{"one", 1, BI_RGB, 2, {}, {kRed}, {0xA0, 0, 0, 0, 0x40, 0, 0, 0},
+                 {kRed, kBlack, kRed, kBlack, kRed, kBlack}},
+        HAND_DIB{"four", 4, BI_RGB, 2, {}, {kRed, kGreen, kBlue}, {0x01, 0x20, 0, 0, 0x2F, 0x10, 0, 0},
+                 {kBlue, kBlack, kGreen, kRed, kGreen, kBlue}},
+        HAND_DIB{"eight", 8, BI_RGB, -2, {}, {kRed, kGreen}, {0, 1, 9, 0, 1, 0, 0, 0},
+                 {kRed, kGreen, kBlack, kGreen, kRed, kRed}},
+        HAND_DIB{"sixteen555", 16, BI_RGB, -2, {}, {}, {0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0, 0,
+                                                         0x10, 0x42, 0x00, 0x00, 0xFF, 0x7F, 0, 0},
+                 {kRed, kGreen, kBlue, qRgb(131, 131, 131), kBlack, qRgb(255, 255, 255)}},
+        HAND_DIB{"sixteen565", 16, BI_BITFIELDS, -2, {0xF800, 0x07E0, 0x001F}, {},
+                 {0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0, 0, 0x00, 0x04, 0x00, 0x00, 0x00, 0x00, 0, 0},
+                 {kRed, kGreen, kBlue, qRgb(0, 129, 0), kBlack, kBlack}},
+        HAND_DIB{"twentyfour", 24, BI_RGB, 2, {}, {},
+                 {0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0, 128, 128, 128, 0, 0, 0, 0, 0, 255, 0, 0, 0},
+                 {kGrey, kBlack, kRed, kRed, kGreen, kBlue}},
+        HAND_DIB{"thirtytwo", 32, BI_RGB, -2, {}, {},
+                 {0, 0, 255, 9, 0, 255, 0, 9, 255, 0, 0, 9, 128, 128, 128, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                 {kRed, kGreen, kBlue, kGrey, kBlack, kBlack}},
+        // Masks need not be bytes: two-bit red, one-bit blue, none for green.
+        HAND_DIB{"thirtytwoMasks", 32, BI_BITFIELDS, -2, {0x30, 0, 0x01}, {},
+                 {0x30, 0, 0, 0, 0x10, 0, 0, 0, 0x01, 0, 0, 0, 0x21, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0},
+                 {kRed, qRgb(85, 0, 0), kBlue, qRgb(170, 0, 255), qRgb(255, 0, 255), kBlack}},
+        // A mask of all 32 bits scales without overflowing.
+        HAND_DIB{"thirtytwoWideMask", 32, BI_BITFIELDS, -2, {0xFFFFFFFF, 0, 0}, {},
+                 {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80, 0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0, 0, 0, 0, 0, 0, 0},
+                 {kRed, qRgb(127, 0, 0), kBlack, qRgb(127, 0, 0), kBlack, kBlack}}),
+    [](const ::testing::TestParamInfo<HAND_DIB>& info) { return std::string(info.param.name); });
+
+}  // namespace
