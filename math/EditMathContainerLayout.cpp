@@ -5,6 +5,7 @@
 #include "math/EditMathContainer.h"
 #include "model/EditBox.h"
 #include "model/LineMetrics.h"
+#include "model/SaturatedInt.h"
 
 namespace {
 
@@ -56,21 +57,24 @@ struct SLOT_LINES {
     previous = &c;
   }
 
-  // Children line up on their half-height line; those with a baseline also share one.
+  // Children line up on their half-height line; those with a baseline also share one. Sizes kept
+  // from a damaged record count within the line's bound.
   void Accumulate(const CEditNode& c, int index) {
     CEditProperties& p = line.props;
     if (line.nFirst < 0) line.nFirst = index;
     ++line.nCount;
-    p.m_nWidth += c.m_nWidth;
-    p.m_nHeight = std::max(p.m_nHeight, c.m_nHeight);
-    p.m_nCenter = std::max(p.m_nCenter, c.m_nCenter);
-    line.nMaxLower = std::max<int>(line.nMaxLower, c.m_nHeight - c.m_nCenter);
+    const long long height = LineExtent(c.m_nHeight), center = LineExtent(c.m_nCenter);
+    const long long ascent = LineExtent(c.m_nAscent);
+    p.m_nWidth = LineExtent(0LL + p.m_nWidth + c.m_nWidth);
+    p.m_nHeight = std::max<int>(p.m_nHeight, int(height));
+    p.m_nCenter = std::max<int>(p.m_nCenter, int(center));
+    line.nMaxLower = std::max<int>(line.nMaxLower, LineExtent(height - center));
     if (bRecordFontHeight) line.nMaxFontHeight = std::max<int>(line.nMaxFontHeight, std::abs(ClampFontExtent(c.m_lf.lfHeight)));
     if (c.m_nAscent <= 0) return;
-    line.nMaxDescent = std::max<int>(line.nMaxDescent, c.m_nHeight - c.m_nAscent);
-    line.nMaxAboveCenter = std::max<int>(line.nMaxAboveCenter, c.m_nAscent - c.m_nCenter);
+    line.nMaxDescent = std::max<int>(line.nMaxDescent, LineExtent(height - ascent));
+    line.nMaxAboveCenter = std::max<int>(line.nMaxAboveCenter, LineExtent(ascent - center));
     const BOOL bAfterCentred = previous && previous->m_nAscent <= 0;
-    const int candidate = bAfterCentred ? c.m_nAscent - c.m_nCenter + p.m_nCenter : c.m_nAscent;
+    const int candidate = bAfterCentred ? LineExtent(ascent - center + p.m_nCenter) : int(ascent);
     p.m_nAscent = std::max<int>(p.m_nAscent, candidate);
   }
 
@@ -78,8 +82,8 @@ struct SLOT_LINES {
     if (line.nCount > 0) Close();
     for (EDIT_LINE_INFO& l : box.m_arrLines) {
       CEditProperties& p = l.props;
-      if (p.m_nCenter >= p.m_nAscent) p.m_nAscent = p.m_nCenter + l.nMaxAboveCenter;
-      p.m_nHeight = std::max(p.m_nCenter + l.nMaxLower, p.m_nAscent + l.nMaxDescent);
+      if (p.m_nCenter >= p.m_nAscent) p.m_nAscent = LineExtent(0LL + p.m_nCenter + l.nMaxAboveCenter);
+      p.m_nHeight = std::max(LineExtent(0LL + p.m_nCenter + l.nMaxLower), LineExtent(0LL + p.m_nAscent + l.nMaxDescent));
     }
   }
 };

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "math/EditMath.h"
 #include "math/EditMathContainer.h"
+#include "model/SaturatedInt.h"
 #include "model/UndoGroup.h"
 #include "tests/math/MathTestSupport.h"
+#include "tests/model/LayoutTestNodes.h"
 
 namespace {
 
@@ -121,6 +125,24 @@ TEST_F(MathLayoutTest, WideSlotWrapsButTheFormulaObjectDoesNot) {
   Layout(formula, 100);
   EXPECT_EQ(formula.GetBox(0)->GetLineCount(), 1);
   EXPECT_EQ(formula.m_nWidth, 555);
+}
+
+// A child that kept sizes near the integer's ends from a damaged record: the slot's line takes
+// them within its bound instead of overflowing.
+TEST_F(MathLayoutTest, DamagedSizesStayWithinTheLinesBound) {
+  CEditMathContainer c;
+  c.AppendChild(new CCentredNode(500, 600));
+  Char(&c, u"a");
+  c.AppendChild(new CSizedNode(100, -2106818048, 1921150082, -1771077088));
+  c.AppendChild(new CSizedNode(100, 1000, INT_MAX, INT_MIN));
+  SlotEnd(&c);
+  Layout(c);
+  const EDIT_LINE_INFO line = Line(c, 0);
+  EXPECT_EQ(line.nCount, 5);
+  EXPECT_EQ(line.nMaxAboveCenter, kMaxLineExtent);
+  EXPECT_EQ(line.nMaxLower, kMaxLineExtent);
+  EXPECT_EQ(line.props.m_nAscent, kMaxLineExtent);
+  EXPECT_EQ(line.props.m_nHeight, kMaxLineExtent);
 }
 
 TEST_F(MathLayoutTest, CentredAndBaselineChildrenShareTheHalfHeightLine) {
