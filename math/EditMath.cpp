@@ -40,9 +40,12 @@ CEditNode* CEditMath::NodeFromPoint(int x, int y, int* pAfter) {
   return nullptr;
 }
 
+// A formula that cannot be measured keeps no sizes from its record.
 void CEditMath::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) {
   m_nWidth = 0;
   m_nHeight = 0;
+  m_nAscent = 0;
+  m_nCenter = 0;
   RemoveAllBoxes();
   try {
     if (GetChildCount() == 0) throw kMissingPiece;

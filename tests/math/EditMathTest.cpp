@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "math/EditMath.h"
 #include "model/DefaultFonts.h"
 #include "tests/math/MathTestSupport.h"
@@ -41,6 +43,21 @@ TEST_F(MathLayoutTest, FormulaSitsOnTheCallersBaseline) {
   formula.Arrange(&arrange, 0);
   EXPECT_EQ(formula.m_rcInk.top, 1000 + 800 - 564);
   EXPECT_EQ(formula.GetEditChildAt(0)->m_ptOrigin.y, 1000 + 800);
+}
+
+// A formula record without its slots, whose kept ascent is INT_MIN, measures to nothing and
+// is placed on the caller's baseline.
+TEST_F(MathLayoutTest, AFormulaWithoutSlotsKeepsNoSizesFromItsRecord) {
+  CEditMath formula;
+  formula.m_nAscent = INT_MIN;
+  formula.m_nCenter = INT_MIN;
+  formula.Measure(&dc, &mapper, nullptr);
+  EXPECT_EQ(formula.m_nAscent, 0);
+  EXPECT_EQ(formula.m_nCenter, 0);
+  EDIT_LAYOUT_PARAM arrange{};
+  arrange.nY = 1000;
+  formula.Arrange(&arrange, 0);
+  EXPECT_EQ(formula.m_rcInk.top, 1000);
 }
 
 TEST(EditMathInit, DefaultFontFlagTakesTheMathFontAndHeight) {
