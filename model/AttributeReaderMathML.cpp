@@ -5,6 +5,7 @@
 #include "model/MathMLLayoutElements.h"
 #include "model/MathMLTableElements.h"
 #include "model/MathMLTokenElements.h"
+#include "platform/FontMetrics.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ const ATTRIBUTE_RULE<CMathMLNode> kSideLineRules[] = {
     {u"bango-string", [](CMathMLNode& n, Value v) { n.m_kasenProps.m_strKasenString = v; }},
     {u"bango-force", [](CMathMLNode& n, Value v) { n.m_kasenProps.m_kasen.nForcedNumber = LeadingDecimal(v); }},
     {u"bango-font-family", [](CMathMLNode& n, Value v) { CopyAnsiFace(n.m_kasenProps.m_kasen.szNumberFace, v); }},
-    {u"bango-font-size", [](CMathMLNode& n, Value v) { n.m_kasenProps.m_kasen.nNumberSize = ParseLength(v); }},
+    {u"bango-font-size", [](CMathMLNode& n, Value v) { n.m_kasenProps.m_kasen.nNumberSize = ClampFontExtent(ParseLength(v)); }},
 };
 
 BOOL ApplyElementRule(CQVXMLNode* node, Value name, Value value) {

@@ -9,6 +9,7 @@
 #include "model/EditContainer.h"
 #include "model/FontList.h"
 #include "model/GdiCache.h"
+#include "model/SaturatedInt.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/DC.h"
 #include "platform/StockObjects.h"
@@ -61,25 +62,28 @@ void DrawSegment(CDC* pDC, const CCoordMapper* pMapper, POINT from, POINT to) {
   pDC->LineTo(b);
 }
 
-// Half-waves of 50 between the two levels; a run shorter than one half-wave draws nothing.
+// Half-waves of 50 between the two levels; a run shorter than one half-wave draws nothing. A
+// wave stops after a metre: no line on a sheet is longer, and a damaged run draws no more.
 void DrawWave(CDC* pDC, const CCoordMapper* pMapper, int x1, int x2, int levelA, int levelB) {
-  const int count = std::abs(x2 - x1) / kHalfWave;
+  constexpr long long kMaxHalfWaves = 100000 / kHalfWave;
+  const int count = int(std::min(std::llabs(0LL + x2 - x1) / kHalfWave, kMaxHalfWaves));
   if (count < 1) return;
+  auto at = [x1](long long offset) { return Saturated(x1 + offset); };
   std::vector<POINT> points;
   if (g_bUnicodeText) {
     points.push_back(POINT{x1, levelA});
     for (int i = 0; i < count; ++i) {
       const int level = i % 2 == 0 ? levelA : levelB;
       const int other = i % 2 == 0 ? levelB : levelA;
-      const int start = x1 + kHalfWave * i;
-      const int end = i + 1 == count ? start + kHalfWave + kHalfWave / 2 : start + kHalfWave;
-      points.push_back(POINT{start + kHalfWave / 2, level});
-      points.push_back(POINT{start + kHalfWave / 2, other});
-      points.push_back(POINT{end, other});
+      const long long start = 1LL * kHalfWave * i;
+      const long long end = i + 1 == count ? start + kHalfWave + kHalfWave / 2 : start + kHalfWave;
+      points.push_back(POINT{at(start + kHalfWave / 2), level});
+      points.push_back(POINT{at(start + kHalfWave / 2), other});
+      points.push_back(POINT{at(end), other});
     }
   } else {
     for (int i = 0; i <= count; ++i)
-      points.push_back(POINT{x1 + kHalfWave * i + kHalfWave / 2, i % 2 == 0 ? levelA : levelB});
+      points.push_back(POINT{at(1LL * kHalfWave * i + kHalfWave / 2), i % 2 == 0 ? levelA : levelB});
   }
   for (POINT& pt : points) pt = ToDevice(pMapper, pt);
   CPen* old = pDC->SelectObject(GetSolidPen(0));

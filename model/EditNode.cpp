@@ -1,10 +1,12 @@
 #include "model/EditNode.h"
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 
 #include "model/FontList.h"
 #include "model/PropertyBlock.h"
+#include "model/SaturatedInt.h"
 #include "model/UndoGroup.h"
 #include "platform/Archive.h"
 #include "platform/FontMetrics.h"
@@ -36,6 +38,20 @@ void ForgetDamagedMetrics(CEditNode& node) {
   node.m_nOverhangLeft = node.m_nOverhangRight = 0;
   node.m_tm = TEXTMETRICA{};
   node.m_bNeedsMeasure = 1;
+}
+
+// Kept sizes and the area asked for are taken within the bound of what layout gives, and a
+// node whose record went past it is measured again: a node whose measuring stops early then
+// still places itself within the integer.
+void BoundDamagedSizes(CEditNode& node) {
+  bool damaged = false;
+  for (LONG* v : {&node.m_nWidth, &node.m_nHeight, &node.m_nAscent, &node.m_nCenter, &node.m_nAreaWidth,
+                  &node.m_nAreaHeight}) {
+    const LONG bounded = std::clamp<LONG>(*v, -kMaxKeptExtent, kMaxKeptExtent);
+    damaged = damaged || bounded != *v;
+    *v = bounded;
+  }
+  if (damaged) node.m_bNeedsMeasure = 1;
 }
 
 }  // namespace
@@ -89,7 +105,8 @@ void CEditNode::LoadRecord(CArchive& ar) {
   ar >> size;
   m_kasen.nForcedNumber = forced;
   m_kasen.nNumberStyle = style;
-  m_kasen.nNumberSize = size;
+  // A size no font has comes from a damaged record.
+  m_kasen.nNumberSize = ClampFontExtent(size);
   m_strKasenString.Serialize(ar);
   ar >> left >> right;
   m_nOverhangLeft = left;
@@ -98,6 +115,7 @@ void CEditNode::LoadRecord(CArchive& ar) {
   TerminateFaceName(m_szFontFamily, LF_FACESIZE);
   TerminateFaceName(m_kasen.szNumberFace, LF_FACESIZE);
   ForgetDamagedMetrics(*this);
+  BoundDamagedSizes(*this);
 }
 
 CEditNode* CEditNode::NodeFromPoint(int x, int y, int* pAfter) {

@@ -6,7 +6,11 @@
 
 inline int Saturated(long long v) { return int(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
 
-// No laid-out size comes near this (some 2.7 km): a line's sizes stop here, so that an element
-// that adds a label, a script or a gap to them stays well within the integer.
-constexpr int kMaxLineExtent = INT_MAX / 8;
+// No laid-out size comes near this (some 300 metres): a line's sizes stop here, so that an
+// element that stacks a few lines, or adds a label or a gap to one, stays well within the integer.
+constexpr int kMaxLineExtent = INT_MAX / 64;
 inline int LineExtent(long long v) { return int(std::clamp<long long>(v, -kMaxLineExtent, kMaxLineExtent)); }
+
+// The sizes a record keeps from its last layout: layout gives no more than a few lines' bound,
+// so beyond this the record is damaged.
+constexpr int kMaxKeptExtent = INT_MAX / 8;

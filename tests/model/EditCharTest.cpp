@@ -9,6 +9,7 @@
 #include "model/EditChar.h"
 #include "model/GdiCache.h"
 #include "model/LayoutDC.h"
+#include "model/SaturatedInt.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/RecordingBackend.h"
 
@@ -253,6 +254,29 @@ TEST_F(EditCharTest, ARecordWithDamagedMetricsIsMeasuredAgain) {
     EXPECT_EQ(copy.m_rcInk.left, 100);
     EXPECT_EQ(copy.m_rcInk.right, 100 + width);
   }
+}
+
+// Sizes and areas no layout gives are taken within the bound of what layout gives, and the node
+// is measured again; a sound record keeps them (above).
+TEST_F(EditCharTest, ARecordWithDamagedSizesKeepsThemWithinTheirBound) {
+  CEditChar ch(u'\u3042');
+  ch.m_nWidth = INT_MAX;
+  ch.m_nHeight = INT_MIN;
+  ch.m_nAscent = kMaxKeptExtent + 1;
+  ch.m_nCenter = -kMaxKeptExtent;
+  ch.m_nAreaWidth = INT_MAX;
+  ch.m_nAreaHeight = INT_MIN;
+  ch.m_bNeedsMeasure = 0;
+  const Bytes damaged = StoreBytes([&](CArchive& ar) { ch.Serialize(ar); });
+  CEditChar copy;
+  LoadBytes(damaged, [&](CArchive& ar) { copy.Serialize(ar); });
+  EXPECT_EQ(copy.m_bNeedsMeasure, 1);
+  EXPECT_EQ(copy.m_nWidth, kMaxKeptExtent);
+  EXPECT_EQ(copy.m_nHeight, -kMaxKeptExtent);
+  EXPECT_EQ(copy.m_nAscent, kMaxKeptExtent);
+  EXPECT_EQ(copy.m_nCenter, -kMaxKeptExtent);
+  EXPECT_EQ(copy.m_nAreaWidth, kMaxKeptExtent);
+  EXPECT_EQ(copy.m_nAreaHeight, -kMaxKeptExtent);
 }
 
 // Sizes kept from a damaged record, with no measuring asked for, place the box without

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -163,6 +164,16 @@ TEST_F(EditContainerPaintTest, WaveOf240IsFourHalfWaves) {
   ch.m_rcInk.right = 149;
   container.DrawUnderline(&dc, &mapper, &ch, nullptr);
   EXPECT_TRUE(dc.Recorder().Calls().empty());
+}
+
+// A run of a damaged record as wide as the integer allows draws a wave of a metre.
+TEST_F(EditContainerPaintTest, AWaveStopsAfterAMetre) {
+  CEditChar ch(u'a');
+  ch.m_rcInk = RECT{INT_MIN, 0, INT_MAX, 400};
+  ch.m_nUnderlineStyle = LS_WAVE;
+  container.DrawUnderline(&dc, &mapper, &ch, nullptr);
+  ASSERT_EQ(dc.Recorder().Calls().size(), 1u);
+  EXPECT_EQ(dc.Recorder().Calls()[0].points.size(), 1u + 3u * 2000u);
 }
 
 // A thick solid underline and border-after move 17 down; the border-before stays at a third.
