@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/SaturatedInt.h"
 #include "platform/Brush.h"
 #include "platform/DC.h"
 #include "platform/Pen.h"
@@ -62,6 +63,10 @@ void DrawThreeThirds(CDC* pDC, const RECT& r, int nSide, const std::vector<int>&
 
 namespace {
 
+// The bow of a damaged record's box, flat past seeing, keeps a radius within the integer's reach.
+constexpr double kMaxRadius = kMaxKeptExtent;
+int BoundedRadius(double r) { return int(std::clamp(r, -kMaxRadius, kMaxRadius)); }
+
 // The circle through the rectangle's upper corners and the middle of its height: half width w,
 // half height h, centre x and radius. A flat rectangle has no such circle.
 struct ARC_CIRCLE {
@@ -72,7 +77,7 @@ bool ArcCircle(const RECT& r, ARC_CIRCLE& circle) {
   const int w = (r.right - r.left) / 2;
   circle.h = (r.bottom - r.top) / 2;
   if (circle.h == 0) return false;
-  circle.radius = int((double(w) * w + double(circle.h) * circle.h) / (2.0 * circle.h));
+  circle.radius = BoundedRadius((double(w) * w + double(circle.h) * circle.h) / (2.0 * circle.h));
   circle.cx = r.left + w;
   return true;
 }
@@ -179,7 +184,7 @@ void DrawParenthesis(CDC* pDC, int nPenWidth, const RECT* pRect, int nSide, COLO
   if (W == 0) return;
   const int d = W / 3;
   const int h = (B - T) / 2;
-  const double r = (double(h) * h + double(W) * W) / (2.0 * W);
+  const double r = std::clamp((double(h) * h + double(W) * W) / (2.0 * W), -kMaxRadius, kMaxRadius);
   const int cy = T + h;
   const int top = int(cy - r) - d;
   const int bottom = int(cy + r) + d;

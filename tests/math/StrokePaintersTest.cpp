@@ -75,6 +75,17 @@ TEST_F(StrokePaintersTest, ParenthesisBoxAndArcMark) {
                             "Arc -80,10 180,270 100,15 0,15"}));
 }
 
+// A box of a damaged record, 1 wide and 2^29 high or the other way round: the bow's radius stops
+// at 2^28 - 1 instead of leaving the integer's range.
+TEST_F(StrokePaintersTest, NearlyFlatBowsKeepABoundedRadius) {
+  const RECT tall{0, 0, 1, 1 << 29};
+  DrawParenthesis(&dc, 1, &tall, 1, 0);
+  const RECT wide{0, 0, 1 << 29, 2};
+  DrawArcMark(&dc, 1, &wide, 0, 0);
+  EXPECT_EQ(Drawn(), (Lines{"Arc 0,1 536870910,536870911 1,0 1,536870912",
+                            "Arc 1,1 536870911,536870911 536870912,0 0,0"}));
+}
+
 TEST_F(StrokePaintersTest, BoxesWithoutWidthOrHeightDrawNothingToDivideBy) {
   const RECT thin{10, 0, 10, 90};
   DrawParenthesis(&dc, 1, &thin, 1, 0);
