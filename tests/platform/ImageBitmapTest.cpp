@@ -240,6 +240,23 @@ TEST(DibFormTest, TransparentPartsGoOnWhite) {
   EXPECT_EQ(back.pixel(1, 0), qRgb(255, 0, 0));
 }
 
+// A header longer than 40 bytes holds the masks itself: one of 44 bytes cannot.
+TEST(ImageBitmapDibTest, ABitFieldsHeaderTooShortForItsMasksIsRefused) {
+  for (DWORD size : {DWORD(44), DWORD(52)}) {
+    std::vector<BYTE> dib(size + 4, 0);
+    BITMAPINFOHEADER header{};
+    header.biSize = size;
+    header.biWidth = 1;
+    header.biHeight = 1;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_BITFIELDS;
+    std::memcpy(dib.data(), &header, sizeof header);
+    DIB_LAYOUT layout;
+    EXPECT_EQ(ReadDibLayout(dib.data(), dib.size(), &layout), size == 52) << size;
+  }
+}
+
 TEST(ImageBitmapDibTest, MalformedBlocksAreRefused) {
   std::vector<BYTE> dib = ImageToDib(FourColours());
   CImageBitmap bitmap;
