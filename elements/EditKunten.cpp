@@ -6,6 +6,7 @@
 #include "elements/EditKanCR.h"
 #include "model/EditBox.h"
 #include "model/LineMetrics.h"
+#include "model/SaturatedInt.h"
 #include "platform/Archive.h"
 
 IMPLEMENT_SERIAL(CEditKunten, CEditContainer, 1)
@@ -86,7 +87,7 @@ void CEditKunten::BreakIntoLines(CEditBox& box, const EDIT_LAYOUT_PARAM& param, 
     if (line.nFirst < 0) line.nFirst = i;
     ++line.nCount;
     AddToLine(line, *child);
-    line.props.m_nWidth = used + advance;
+    line.props.m_nWidth = LineExtent(0LL + used + advance);
     previous = child;
   }
   if (line.nCount > 0) box.SetLine(box.GetLineCount(), line);
@@ -99,7 +100,7 @@ void CEditKunten::ComputeOwnSize(CEditBox& box, int nSpacing) {
   for (EDIT_LINE_INFO& line : box.m_arrLines) {
     line.props.m_nHeight = LineHeight(line, nSpacing);
     width = std::max<int>(width, line.props.m_nWidth);
-    height += line.props.m_nHeight;
+    height = LineExtent(0LL + height + line.props.m_nHeight);
   }
   box.m_props.m_nHeight = height;
   m_nWidth = width;
@@ -145,7 +146,7 @@ void CEditKunten::PlaceChildren(CEditBox& box, const EDIT_LAYOUT_PARAM& param, i
       box.SetLine(lineNumber, line);
     }
     const CQVXMLNode* next = child->GetNextSibling();
-    x += !next || IsLineEnd(next) ? child->m_nWidth : MulDiv(child->m_nWidth, m_nAdvance, 100);
+    x = LineExtent(0LL + x + (!next || IsLineEnd(next) ? child->m_nWidth : MulDiv(child->m_nWidth, m_nAdvance, 100)));
     ++position;
   }
 }

@@ -2,6 +2,7 @@
 
 #include "elements/EditKanChar.h"
 #include "model/EditBox.h"
+#include "model/SaturatedInt.h"
 #include "tests/elements/KanbunTestParts.h"
 
 namespace {
@@ -90,6 +91,17 @@ TEST_F(KanbunLayoutTest, MarksOverlapByTheAdvance) {
   ASSERT_TRUE(box.GetBox(0)->GetLine(0, line));
   EXPECT_EQ(line.nCount, 3);
   EXPECT_EQ(line.props.m_rcInk.right, 3640);
+}
+
+// An advance from a damaged record (five million per cent) takes the line to its bound, not
+// past what layout may give.
+TEST_F(KanbunLayoutTest, AHugeAdvanceStopsAtTheLinesBound) {
+  const auto owned = MarkBox(500000000, u"一レ", 400);
+  CEditKunten& box = *owned;
+  Measure(box);
+  EXPECT_EQ(box.m_nWidth, kMaxLineExtent);
+  Arrange(box, 3000, 0);
+  EXPECT_EQ(box.GetEditChildAt(2)->m_rcInk.left, kMaxLineExtent);
 }
 
 TEST_F(KanbunLayoutTest, ALoneLineEndIsOneAverageCharacterWide) {
