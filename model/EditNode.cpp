@@ -121,7 +121,7 @@ void CEditNode::LoadRecord(CArchive& ar) {
 CEditNode* CEditNode::NodeFromPoint(int x, int y, int* pAfter) {
   const CRect hit(m_rcHit);
   if (!hit.PtInRect(POINT{x, y})) return nullptr;
-  if (pAfter) *pAfter = x > hit.left + (hit.right - hit.left) / 2 ? 1 : 0;
+  if (pAfter) *pAfter = x > hit.left + (0LL + hit.right - hit.left) / 2 ? 1 : 0;
   return this;
 }
 

@@ -208,6 +208,18 @@ TEST(EditNodeTest, NodeFromPointUsesTheHitBoxAndItsMiddle) {
   }
 }
 
+// A hit box kept from a damaged record, wider than the integer's half: its middle is still
+// found (at 229618).
+TEST(EditNodeTest, TheMiddleOfAHugeHitBoxIsFound) {
+  CEditNode node;
+  node.m_rcHit = RECT{-1734829928, 0, 1735289165, 10};
+  int after = -1;
+  EXPECT_EQ(node.NodeFromPoint(229618, 5, &after), &node);
+  EXPECT_EQ(after, 0);
+  EXPECT_EQ(node.NodeFromPoint(229619, 5, &after), &node);
+  EXPECT_EQ(after, 1);
+}
+
 TEST(EditNodeTest, HiddenAncestorHidesTheSubtree) {
   CEditNode sentence(NTYPE_EDITSENTENCE);
   auto* child = new CEditNode(0x01001001);
