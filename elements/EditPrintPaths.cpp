@@ -70,9 +70,11 @@ BOOL ReadTextBoxPath(CEditSentence& box, const std::vector<CStringW>& steps) {
 
 BOOL ReadPartPath(const CQVXMLNode& entry, CQVXMLNode& child) {
   auto* part = dynamic_cast<CEditSentence*>(&child);
+  // A block entry stands for a page break only: a question under it could not be written again.
   if (entry.m_nType == DWORD(XE_FO_BLOCK_CONTAINER)) {
-    if (part) part->m_nKind = kPageBreakKind;
-    return part != nullptr;
+    if (!part || child.m_nType != NTYPE_EDITKAIPAGE) return FALSE;
+    part->m_nKind = kPageBreakKind;
+    return TRUE;
   }
   auto* apply = dynamic_cast<const CXslNode*>(&entry);
   if (entry.m_nType != DWORD(XE_XSL_APPLY_TEMPLATES) || !apply) return FALSE;

@@ -184,6 +184,15 @@ TEST_F(EditPrintPathsTest, ReadingFailsOnMismatchesButKeepsEarlierParts) {
   sheet.m_pBodyFlow->DeleteChildAt(1);
   sheet.m_pBodyFlow->AppendChild(new CFoFlow);  // neither a template call nor a block
   EXPECT_FALSE(sheet.ReadPartPaths());
+
+  sheet.m_pBodyFlow->DeleteChildAt(1);
+  sheet.m_pBodyFlow->AppendChild(new CFoBlockContainer);  // a page break's entry for a text box
+  EXPECT_FALSE(sheet.ReadPartPaths());
+  sheet.m_pBodyFlow->DeleteChildAt(0);
+  sheet.m_pBodyFlow->InsertChild(0, new CFoBlockContainer);  // and for a question
+  sheet.DeleteChildAt(1);
+  EXPECT_FALSE(sheet.ReadPartPaths());
+  EXPECT_EQ(first->m_nKind, 1);
 }
 
 // A part past the flow's entries would have no path to be written under.
