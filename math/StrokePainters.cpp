@@ -65,7 +65,7 @@ namespace {
 
 // The bow of a damaged record's box, flat past seeing, keeps a radius within the integer's reach.
 constexpr double kMaxRadius = kMaxKeptExtent;
-int BoundedRadius(double r) { return int(std::clamp(r, -kMaxRadius, kMaxRadius)); }
+double BoundedRadius(double r) { return std::clamp(r, -kMaxRadius, kMaxRadius); }
 
 // The circle through the rectangle's upper corners and the middle of its height: half width w,
 // half height h, centre x and radius. A flat rectangle has no such circle.
@@ -77,7 +77,7 @@ bool ArcCircle(const RECT& r, ARC_CIRCLE& circle) {
   const int w = (r.right - r.left) / 2;
   circle.h = (r.bottom - r.top) / 2;
   if (circle.h == 0) return false;
-  circle.radius = BoundedRadius((double(w) * w + double(circle.h) * circle.h) / (2.0 * circle.h));
+  circle.radius = int(BoundedRadius((double(w) * w + double(circle.h) * circle.h) / (2.0 * circle.h)));
   circle.cx = r.left + w;
   return true;
 }
@@ -184,7 +184,7 @@ void DrawParenthesis(CDC* pDC, int nPenWidth, const RECT* pRect, int nSide, COLO
   if (W == 0) return;
   const int d = W / 3;
   const int h = (B - T) / 2;
-  const double r = std::clamp((double(h) * h + double(W) * W) / (2.0 * W), -kMaxRadius, kMaxRadius);
+  const double r = BoundedRadius((double(h) * h + double(W) * W) / (2.0 * W));
   const int cy = T + h;
   const int top = int(cy - r) - d;
   const int bottom = int(cy + r) + d;
