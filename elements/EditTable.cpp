@@ -4,6 +4,7 @@
 
 #include "elements/EditCell.h"
 #include "elements/Units.h"
+#include "model/SaturatedInt.h"
 #include "platform/Archive.h"
 
 IMPLEMENT_SERIAL(CEditTable, CEditNode, 1)
@@ -114,7 +115,7 @@ void CEditTable::MeasureRows() {
       cell->m_nAscent = ascent;
       cell->m_nCenter = center;
     }
-    m_nHeight += height;
+    m_nHeight = LineExtent(0LL + m_nHeight + height);
     m_nAscent = std::max(m_nAscent, ascent);
     m_nCenter = std::max(m_nCenter, center);
   }
@@ -127,7 +128,7 @@ void CEditTable::MeasureColumns() {
     LONG width = 0;
     for (int row = 0; row < m_nRows; ++row) width = std::max(width, CellAt(row, col)->m_nWidth);
     for (int row = 0; row < m_nRows; ++row) CellAt(row, col)->m_nReserved1 = width;
-    m_nWidth += width;
+    m_nWidth = LineExtent(0LL + m_nWidth + width);
   }
 }
 
@@ -152,9 +153,9 @@ void CEditTable::Arrange(EDIT_LAYOUT_PARAM* pParam, int bVertical) {
         p.nLetterSpacing = pParam->nLetterSpacing;
         cell->Arrange(&p, bVertical);
         cell->m_nPage = pParam->nPage;
-        x += cell->m_nReserved1;
+        x = LineExtent(0LL + x + cell->m_nReserved1);
       }
-      y += CellAt(row, m_nCols - 1)->m_nReserved2;
+      y = LineExtent(0LL + y + CellAt(row, m_nCols - 1)->m_nReserved2);
     }
   } catch (...) {
   }

@@ -8,6 +8,7 @@
 #include "model/CoordMapper.h"
 #include "model/EditBox.h"
 #include "model/EditChar.h"
+#include "model/SaturatedInt.h"
 #include "tests/model/LayoutTestNodes.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/RecordingBackend.h"
@@ -143,6 +144,19 @@ TEST_F(EditTableTest, CellTextFillingTheTablesWidthExactlyStaysOnOneLine) {
   EXPECT_EQ(static_cast<CEditCell*>(Cell(0))->GetBox(0)->GetLineCount(), 1);
   EXPECT_EQ(Cell(0)->m_nHeight, 400);
   EXPECT_EQ(table.m_nWidth, 10000);
+}
+
+// Cells as wide and tall as a line can be, from a damaged record: the table's sums and the
+// cells' places stop at a line's bound instead of passing what a saved record may keep.
+TEST_F(EditTableTest, CellsOfALinesBoundKeepTheTableWithinIt) {
+  const CELL_CONTENT huge{kMaxLineExtent, kMaxLineExtent, kMaxLineExtent / 2, kMaxLineExtent / 2};
+  Build(3, 3, std::vector<CELL_CONTENT>(9, huge));
+  Measure();
+  EXPECT_EQ(table.m_nWidth, kMaxLineExtent);
+  EXPECT_EQ(table.m_nHeight, kMaxLineExtent);
+  Arrange(0, 0, 0);
+  EXPECT_EQ(Cell(8)->m_rcInk.left, kMaxLineExtent);
+  EXPECT_EQ(Cell(8)->m_rcInk.top, kMaxLineExtent);
 }
 
 TEST_F(EditTableTest, TableWhoseCellsNoLongerMatchTheGridKeepsItsLayout) {
