@@ -6,6 +6,7 @@
 #include <QImageWriter>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 
@@ -19,6 +20,11 @@ constexpr qint64 kMaxFileBytes = qint64(256) << 20;
 constexpr qint64 kMaxPixels = qint64(1) << 24;
 
 bool WithinPixelBound(const QSize& size) { return qint64(size.width()) * qint64(size.height()) <= kMaxPixels; }
+
+// What the header declares, before decoding; Qt gives a top-down BMP a negative height.
+bool DeclaresTooManyPixels(const QSize& declared) {
+  return declared.width() > 0 && qint64(declared.width()) * std::abs(qint64(declared.height())) > kMaxPixels;
+}
 
 struct FORMAT_NAME {
   LONG code;
@@ -114,7 +120,7 @@ BOOL CImageBitmap::LoadFile(const char* path, IMAGE_FILE_INFO* info) {
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
   const QByteArray name = reader.format();
-  if (reader.size().isValid() && !WithinPixelBound(reader.size())) return FALSE;
+  if (DeclaresTooManyPixels(reader.size())) return FALSE;
   if (!reader.read(&m_image) || m_image.isNull() || !WithinPixelBound(m_image.size())) {
     m_image = QImage();
     return FALSE;

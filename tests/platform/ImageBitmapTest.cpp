@@ -131,6 +131,27 @@ TEST_F(ImageBitmapTest, APictureOfTooManyPixelsIsNotRead) {
   EXPECT_EQ(info.nWidth, 60);
 }
 
+// A top-down BMP's header declares 4096 x 4097 pixels with a negative height, followed by one
+// byte of pixels: it is refused like any other picture past the bound. 16 pixels high, it reads.
+TEST_F(ImageBitmapTest, ATopDownBmpOfTooManyPixelsIsNotRead) {
+  QByteArray header(55, '\0');
+  auto put = [&](int at, qint32 v) { std::memcpy(header.data() + at, &v, sizeof v); };
+  header[0] = 'B';
+  header[1] = 'M';
+  put(2, 54);
+  put(10, 54);
+  put(14, 40);
+  put(18, 4096);
+  put(22, -4097);
+  put(26, 1 | (24 << 16));
+  CImageBitmap bitmap;
+  IMAGE_FILE_INFO info;
+  EXPECT_FALSE(bitmap.LoadFile(WriteBytes("top-down.bmp", header).c_str(), &info));
+  put(22, -16);
+  ASSERT_TRUE(bitmap.LoadFile(WriteBytes("top-down.bmp", header).c_str(), &info));
+  EXPECT_EQ(info.nWidth, 4096);
+}
+
 TEST_F(ImageBitmapTest, WritersExistForPngJpegBmpTiffButNotGif) {
   for (LONG code : std::vector<LONG>{IMAGE_FORMAT_PNG, IMAGE_FORMAT_JPEG, 11, IMAGE_FORMAT_BMP, 84, IMAGE_FORMAT_TIFF, 138})
     EXPECT_TRUE(CImageBitmap::CanWrite(code)) << code;
