@@ -38,6 +38,9 @@ using DocPtr = std::unique_ptr<xmlDoc, DocDeleter>;
 // transformation holds under 2 MB.
 constexpr unsigned long kMaxTransformSteps = 4000000;
 constexpr int kMaxTemplateDepth = 200;
+// One step can be a single XPath expression of nested predicates, quadratic or worse in the
+// document; a 20-page sheet's whole transformation evaluates some 20 thousand operations.
+constexpr unsigned long kMaxXPathOperations = 10000000;
 constexpr std::size_t kMaxTransformBytes = std::size_t(256) << 20;
 
 struct STEP_BUDGET {
@@ -156,8 +159,9 @@ std::u16string TransformDom(xmlNode* source, xmlNode* stylesheet) {
   xsltSetCtxtSecurityPrefs(DomSecurityPrefs(), context.get());
   CDomMemoryBudget memory(kMaxTransformBytes);
   CStepBudgetScope budget(context.get(), memory);
+  if (context->xpathCtxt) context->xpathCtxt->opLimit = kMaxXPathOperations;
   DocPtr result(xsltApplyStylesheetUser(style.get(), input.get(), nullptr, nullptr, nullptr, context.get()));
-  if (budget.Exceeded())
+  if (budget.Exceeded() || (context->xpathCtxt && context->xpathCtxt->opCount >= kMaxXPathOperations))
     throw CDomException(DOM_E_FAIL, u"The transformation failed: it runs longer than any sheet needs.");
   if (memory.Exceeded()) ThrowTooLarge();
   if (!result || context->state != XSLT_STATE_OK) ThrowTransformError(trap, u"The transformation failed");

@@ -111,6 +111,25 @@ TEST(DomTransform, RunawayStylesheetsStopWithinTheirBudget) {
   EXPECT_FALSE(TransformEmbedded(sheet).empty());
 }
 
+// One expression of nested predicates over 1,000 elements: 10^9 operations in a single step.
+TEST(DomTransform, RunawayExpressionsStopWithinTheirBudget) {
+  std::u16string source = u"<print>";
+  for (int i = 0; i < 1000; ++i) source += u"<a/>";
+  CDomDocument doc;
+  ASSERT_TRUE(doc.loadXML(source + u"</print>"));
+  try {
+    doc.transformNode(EmbeddedStylesheetFrom(
+        u"<xsl:template match='/'><r><xsl:value-of select='count(//a[count(//a[count(//a) &gt; 0]) &gt; 0])'/></r>"
+        u"</xsl:template>"));
+    ADD_FAILURE() << "the expression should have run out of its budget";
+  } catch (const CDomException& e) {
+    EXPECT_EQ(e.Description(), u"The transformation failed: it runs longer than any sheet needs.");
+  }
+  CDomDocument sheet;
+  ASSERT_TRUE(sheet.loadXML(kSheet));
+  EXPECT_FALSE(TransformEmbedded(sheet).empty());
+}
+
 TEST(DomTransform, StylesheetsCannotReachFilesOrNetwork) {
   QTemporaryDir dir;
   QString written = dir.filePath("written.xml");
