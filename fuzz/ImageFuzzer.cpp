@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -74,6 +75,8 @@ bool LoadPictureFile(CEditGraphic& picture, const uint8_t* data, size_t size) {
   const QSize declared = QImageReader(QString::fromStdString(path)).size();
   // Qt gives a top-down BMP a negative height.
   if (declared.width() > 0 && IsLarge(declared.width(), declared.height())) return false;
+  // A GIF's frames are painted on its screen, whose size Qt does not report.
+  if (size >= 10 && std::memcmp(data, "GIF", 3) == 0 && IsLarge(data[6] | data[7] << 8, data[8] | data[9] << 8)) return false;
   CCoordMapper mapper;
   return picture.LoadFile(path, &mapper);
 }
