@@ -41,6 +41,13 @@ CDomNode EmbeddedStylesheetFrom(const std::u16string& body) {
   return holder.documentElement();
 }
 
+// A sheet root holding `count` empty elements `a`.
+std::u16string PrintOfElements(int count) {
+  std::u16string source = u"<print>";
+  for (int i = 0; i < count; ++i) source += u"<a/>";
+  return source + u"</print>";
+}
+
 // The stylesheet stops with `error` and `description`; the budget is the transformation's own,
 // so parsing and the next transformation run in full.
 void ExpectStoppedWith(CDomDocument& doc, const std::u16string& body, LONG error, const std::u16string& description) {
@@ -124,10 +131,8 @@ TEST(DomTransform, RunawayStylesheetsStopWithinTheirBudget) {
 
 // One expression of nested predicates over 1,000 elements: 10^9 operations in a single step.
 TEST(DomTransform, RunawayExpressionsStopWithinTheirBudget) {
-  std::u16string source = u"<print>";
-  for (int i = 0; i < 1000; ++i) source += u"<a/>";
   CDomDocument doc;
-  ASSERT_TRUE(doc.loadXML(source + u"</print>"));
+  ASSERT_TRUE(doc.loadXML(PrintOfElements(1000)));
   ExpectStoppedWith(doc,
                     u"<xsl:template match='/'><r><xsl:value-of select='count(//a[count(//a[count(//a) &gt; 0]) &gt; 0])'/>"
                     u"</r></xsl:template>",
@@ -193,10 +198,8 @@ TEST(DomTransform, StylesheetsThatOutgrowTheirMemoryStopCleanly) {
 // A stylesheet that reports a message for each of 2,000 elements before it fails: the failure
 // tells the first ones, not megabytes of them.
 TEST(DomTransform, FailureKeepsTheFirstMessagesOnly) {
-  std::u16string source = u"<print>";
-  for (int i = 0; i < 2000; ++i) source += u"<a/>";
   CDomDocument doc;
-  ASSERT_TRUE(doc.loadXML(source + u"</print>"));
+  ASSERT_TRUE(doc.loadXML(PrintOfElements(2000)));
   const std::u16string message(1000, u'm');
   try {
     doc.transformNode(EmbeddedStylesheetFrom(u"<xsl:template match='/'><xsl:for-each select='//a'><xsl:message>" + message +
