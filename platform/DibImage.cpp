@@ -112,13 +112,13 @@ bool ReadDibLayout(const void* header, size_t size, DIB_LAYOUT* layout) {
     BITMAPINFOHEADER info;
     std::memcpy(&info, header, sizeof info);
     l = DIB_LAYOUT{info.biWidth, info.biHeight, info.biBitCount, info.biCompression, headerSize, info.biClrUsed, 4, 0, 0, 0};
-    if (info.biCompression == BI_BITFIELDS && headerSize == sizeof(BITMAPINFOHEADER)) l.masksSize = 12;
     if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS) return false;
-    if (info.biCompression == BI_BITFIELDS && l.bitCount != 16 && l.bitCount != 32) return false;
-    // Masks follow a 40-byte header or lie within a longer one, which must then hold all three.
-    if (info.biCompression == BI_BITFIELDS && headerSize > sizeof(BITMAPINFOHEADER) &&
-        headerSize < sizeof(BITMAPINFOHEADER) + 3 * sizeof(DWORD))
-      return false;
+    if (info.biCompression == BI_BITFIELDS) {
+      if (l.bitCount != 16 && l.bitCount != 32) return false;
+      // Masks follow a 40-byte header or lie within a longer one, which must then hold all three.
+      if (headerSize == sizeof(BITMAPINFOHEADER)) l.masksSize = 12;
+      else if (headerSize < sizeof(BITMAPINFOHEADER) + 3 * sizeof(DWORD)) return false;
+    }
   } else {
     return false;
   }

@@ -89,7 +89,7 @@ void InstallStepCounter() {
   });
 }
 
-// Counts the context's steps while it lives.
+// Counts the context's steps, and bounds its XPath operations, while it lives.
 class CStepBudgetScope {
  public:
   CStepBudgetScope(xsltTransformContext* context, CDomMemoryBudget& memory) : m_pSaved(g_pBudget) {
@@ -98,13 +98,17 @@ class CStepBudgetScope {
     m_budget.memory = &memory;
     context->debugStatus = XSLT_DEBUG_RUN;
     context->maxTemplateDepth = kMaxTemplateDepth;
+    if (context->xpathCtxt) context->xpathCtxt->opLimit = kMaxXPathOperations;
     g_pBudget = &m_budget;
   }
   ~CStepBudgetScope() { g_pBudget = m_pSaved; }
   CStepBudgetScope(const CStepBudgetScope&) = delete;
   CStepBudgetScope& operator=(const CStepBudgetScope&) = delete;
 
-  bool Exceeded() const { return m_budget.exceeded; }
+  bool Exceeded() const {
+    const xmlXPathContext* xpath = m_budget.context->xpathCtxt;
+    return m_budget.exceeded || (xpath && xpath->opCount >= kMaxXPathOperations);
+  }
 
  private:
   STEP_BUDGET m_budget;
@@ -159,9 +163,8 @@ std::u16string TransformDom(xmlNode* source, xmlNode* stylesheet) {
   xsltSetCtxtSecurityPrefs(DomSecurityPrefs(), context.get());
   CDomMemoryBudget memory(kMaxTransformBytes);
   CStepBudgetScope budget(context.get(), memory);
-  if (context->xpathCtxt) context->xpathCtxt->opLimit = kMaxXPathOperations;
   DocPtr result(xsltApplyStylesheetUser(style.get(), input.get(), nullptr, nullptr, nullptr, context.get()));
-  if (budget.Exceeded() || (context->xpathCtxt && context->xpathCtxt->opCount >= kMaxXPathOperations))
+  if (budget.Exceeded())
     throw CDomException(DOM_E_FAIL, u"The transformation failed: it runs longer than any sheet needs.");
   if (memory.Exceeded()) ThrowTooLarge();
   if (!result || context->state != XSLT_STATE_OK) ThrowTransformError(trap, u"The transformation failed");

@@ -19,12 +19,13 @@ constexpr qint64 kMaxFileBytes = qint64(256) << 20;
 // a page scanned at 400 dots per inch is not read.
 constexpr qint64 kMaxPixels = qint64(1) << 24;
 
-bool WithinPixelBound(const QSize& size) { return qint64(size.width()) * qint64(size.height()) <= kMaxPixels; }
-
-// What the header declares, before decoding; Qt gives a top-down BMP a negative height.
-bool DeclaresTooManyPixels(const QSize& declared) {
-  return declared.width() > 0 && qint64(declared.width()) * std::abs(qint64(declared.height())) > kMaxPixels;
+// Qt gives a top-down BMP's declared size a negative height.
+bool WithinPixelBound(const QSize& size) {
+  return qint64(size.width()) * std::abs(qint64(size.height())) <= kMaxPixels;
 }
+
+// What the header declares, before decoding; an unknown size has no width.
+bool DeclaresTooManyPixels(const QSize& declared) { return declared.width() > 0 && !WithinPixelBound(declared); }
 
 struct FORMAT_NAME {
   LONG code;
