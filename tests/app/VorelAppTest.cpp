@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/VorelApp.h"
+#include "tests/support/TestPaths.h"
 #include "app/VorelDoc.h"
 #include "app/VorelView.h"
 #include "elements/EditPrint.h"
@@ -193,7 +194,7 @@ TEST_F(VorelAppTest, SearchLibraryBindsItsFirstEntry) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.folder);
     m_messages.m_shown.clear();
-    m_app.SetProgramFolder(std::string(QR_FINDRAL_DIR) + "/" + c.folder);
+    m_app.SetProgramFolder(TestProgramDir() + "/findral/" + c.folder);
     m_app.LoadSearchLibrary();
     EXPECT_EQ(m_app.m_hSearchLib != nullptr, c.loaded);
     EXPECT_LE(int(g_pfnSearchProc20 != nullptr) + int(g_pfnSearchProc2 != nullptr) + int(g_pfnSearchProc != nullptr), 1);

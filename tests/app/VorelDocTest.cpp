@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/VorelApp.h"
+#include "tests/support/TestPaths.h"
 #include "app/VorelDoc.h"
 #include "elements/EditGraphic.h"
 #include "elements/EditPrint.h"
@@ -575,8 +576,8 @@ TEST_F(VorelDocTest, ARichSheetWithATableSavesTheSameAfterOpening) {
   for (const char* folder : {"one", "two", "x1", "x2"}) ASSERT_TRUE(QDir(m_dir.path()).mkdir(folder));
   m_messages.m_savePath = Path("one/sheet.qvf");
   ASSERT_TRUE(m_doc.DoSave(TRUE));
-  QFile::remove(QStringLiteral(QR_BUILD_DIR "/sample-sheet.qvf"));
-  QFile::copy(m_dir.filePath("one/sheet.qvf"), QStringLiteral(QR_BUILD_DIR "/sample-sheet.qvf"));
+  QFile::remove(QString::fromStdString(BuildPath("sample-sheet.qvf")));
+  QFile::copy(m_dir.filePath("one/sheet.qvf"), QString::fromStdString(BuildPath("sample-sheet.qvf")));
 
   CScriptedMessages messages;
   CVorelDoc reopened(&messages);

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "tests/app/ViewFixture.h"
+#include "tests/support/TestPaths.h"
 #include "ui/MainFrame.h"
 #include "ui/StandardToolBar.h"
 
@@ -28,7 +29,7 @@ class VorelViewGrabTest : public ViewFixture {
   void Save(const char* name) {
     QApplication::processEvents();
     const QImage image = m_pFrame->grab().toImage();
-    EXPECT_TRUE(image.save(QStringLiteral(QR_BUILD_DIR "/") + QString::fromLatin1(name)));
+    EXPECT_TRUE(image.save(QString::fromStdString(BuildPath("")) + QString::fromLatin1(name)));
   }
 
   std::unique_ptr<CMainFrame> m_pFrame;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "elements/EditTable.h"
+#include "tests/support/TestPaths.h"
 #include "model/NodeTypes.h"
 #include "resources/Resource.h"
 #include "ui/CmdUI.h"
@@ -73,7 +74,7 @@ TEST_F(VorelViewTest, AVerticalSheetStacksItsPagesFromTheRight) {
   MakeSheet(true, 0, QSize(2600, 1000));
   while (Root().m_nPageCount < 3) AddParagraphs(20);
   const QImage image = Grab();
-  image.save(QStringLiteral(QR_BUILD_DIR "/view-vertical-three-pages.png"));
+  image.save(QString::fromStdString(BuildPath("view-vertical-three-pages.png")));
   const int w = image.width();
   EXPECT_EQ(image.pixel(w - Px(500) - 30, Px(500) - 3), kGrey);
   EXPECT_EQ(image.pixel(w - Px(500) - 30, Px(500) + 3), kWhite);

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "elements/EditCell.h"
+#include "tests/support/TestPaths.h"
 #include "elements/EditFloat.h"
 #include "elements/EditGraphic.h"
 #include "elements/EditHaiten.h"
@@ -48,7 +49,7 @@ std::unique_ptr<CQVXMLNode> SampleList() {
   sentence->AppendChild(kasen);
   auto* picture = new CEditGraphic;
   CCoordMapper mapper;
-  picture->LoadFile(QR_TEST_DATA_DIR "/four-colours.gif", &mapper);
+  picture->LoadFile(DataPath("four-colours.gif"), &mapper);
   sentence->AppendChild(picture);
   list->AppendChild(sentence);
   auto* pageBreak = new CEditKaiPage;

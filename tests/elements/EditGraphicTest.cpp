@@ -11,6 +11,7 @@
 #include <string>
 
 #include "elements/EditGraphic.h"
+#include "tests/support/TestPaths.h"
 #include "model/CoordMapper.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/Palette.h"
@@ -56,7 +57,7 @@ class EditGraphicTest : public ::testing::Test {
     EXPECT_TRUE(image.save(QString::fromStdString(path), format, 100));
     return path;
   }
-  std::string Gif() const { return QR_TEST_DATA_DIR "/four-colours.gif"; }
+  std::string Gif() const { return DataPath("four-colours.gif"); }
   void Load(CEditGraphic& graphic, const std::string& path) { ASSERT_TRUE(graphic.LoadFile(path, &mapper)); }
 
   QTemporaryDir dir;

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "elements/Units.h"
+#include "tests/support/TestPaths.h"
 #include "model/CoordMapper.h"
 #include "model/EditCR.h"
 #include "model/EditSentence.h"
@@ -76,6 +77,6 @@ TEST(EditKanPng, AVerticalPassageForAPersonToLookAt) {
   CDC dc(MakeImageBackend(&image));
   EDIT_LAYOUT_PARAM draw{};
   sentence.Draw(&dc, &mapper, &draw);
-  EXPECT_TRUE(image.save(QR_BUILD_DIR "/kanbun-vertical.png"));
+  EXPECT_TRUE(image.save(QString::fromStdString(BuildPath("kanbun-vertical.png"))));
   g_bVerticalWriting = saved;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "elements/EditFloat.h"
+#include "tests/support/TestPaths.h"
 #include "elements/EditKaiPage.h"
 #include "elements/EditKimeiran.h"
 #include "elements/EditPrint.h"
@@ -87,7 +88,7 @@ TEST_P(EditPrintPngTest, DrawsPagesOneAndTwoForAPersonToLookAt) {
   LayOutSheet(*m_sheet, Vertical());
   EXPECT_EQ(m_sheet->m_nPageCount, 3);
   for (int number = 1; number <= 2; ++number) {
-    const std::string name = QR_BUILD_DIR "/sheet-" + Direction() + "-page" + std::to_string(number) + ".png";
+    const std::string name = BuildPath("sheet-") + Direction() + "-page" + std::to_string(number) + ".png";
     EXPECT_TRUE(SavePagePng(*m_sheet, Vertical(), number, name));
   }
 }

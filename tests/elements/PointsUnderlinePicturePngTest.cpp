@@ -6,6 +6,7 @@
 #include <string>
 
 #include "elements/EditGraphic.h"
+#include "tests/support/TestPaths.h"
 #include "elements/EditHaiten.h"
 #include "elements/EditKasen.h"
 #include "model/EditCR.h"
@@ -28,7 +29,7 @@ std::string WriteFigure() {
   painter.setPen(QPen(Qt::black, 3));
   painter.drawPolygon(QPolygon({QPoint(30, 130), QPoint(270, 130), QPoint(120, 20)}));
   painter.end();
-  const std::string path = QR_BUILD_DIR "/figure-300x150.png";
+  const std::string path = BuildPath("figure-300x150.png");
   image.save(QString::fromStdString(path));
   return path;
 }
@@ -76,7 +77,7 @@ TEST_P(PointsUnderlinePicturePngTest, DrawsAPageForAPersonToLookAt) {
   screen.m_bVertical = Vertical();
   BuildSheet(*m_sheet, screen);
   LayOutSheet(*m_sheet, Vertical());
-  EXPECT_TRUE(SavePagePng(*m_sheet, Vertical(), 1, QR_BUILD_DIR "/points-underlines-picture-" + Direction() + ".png"));
+  EXPECT_TRUE(SavePagePng(*m_sheet, Vertical(), 1, BuildPath("points-underlines-picture-") + Direction() + ".png"));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDirections, PointsUnderlinePicturePngTest, ::testing::Values(0, 1));

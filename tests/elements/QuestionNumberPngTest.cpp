@@ -3,6 +3,7 @@
 #include <string>
 
 #include "elements/EditDmonno.h"
+#include "tests/support/TestPaths.h"
 #include "elements/EditMonno.h"
 #include "elements/EditPrint.h"
 #include "model/EditCaret.h"
@@ -59,7 +60,7 @@ using QuestionNumberPngTest = SheetPngTest;
 TEST_P(QuestionNumberPngTest, DrawsTheFirstPageForAPersonToLookAt) {
   BuildSheet(*m_sheet);
   LayOutSheet(*m_sheet, Vertical());
-  EXPECT_TRUE(SavePagePng(*m_sheet, Vertical(), 1, QR_BUILD_DIR "/question-numbers-" + Direction() + ".png"));
+  EXPECT_TRUE(SavePagePng(*m_sheet, Vertical(), 1, BuildPath("question-numbers-") + Direction() + ".png"));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDirections, QuestionNumberPngTest, ::testing::Values(0, 1));

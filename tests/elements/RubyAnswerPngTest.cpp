@@ -5,6 +5,7 @@
 #include <string>
 
 #include "elements/EditCyukai.h"
+#include "tests/support/TestPaths.h"
 #include "elements/EditPrint.h"
 #include "elements/EditRuby.h"
 #include "elements/EditRubyBase.h"
@@ -89,7 +90,7 @@ TEST_P(RubyAnswerPngTest, DrawsRubyAndAnswersForAPersonToLookAt) {
   LayOutSheet(*m_sheet, Vertical());
   for (int shown : {1, 0}) {
     g_bShowCyukai = shown;
-    const std::string name = QR_BUILD_DIR "/ruby-answers-" + Direction() + (shown ? "-shown" : "-hidden") + ".png";
+    const std::string name = BuildPath("ruby-answers-") + Direction() + (shown ? "-shown" : "-hidden") + ".png";
     EXPECT_TRUE(InkedPart(DrawPageImage(*m_sheet, Vertical(), 1, kDotsPerInch)).save(QString::fromStdString(name)));
   }
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "math/EditFenced.h"
+#include "tests/support/TestPaths.h"
 #include "math/EditFrac.h"
 #include "math/EditIntegral.h"
 #include "math/EditIntegralSub.h"
@@ -88,7 +89,7 @@ TEST(FormulaArchive, ExtremeFontHeightsLayOutWithoutOverflow) {
 // A summation sign with limits whose archive carries a font height near the type's end: the
 // sign, drawn at twice the height, must not overflow (the sanitizer build checks it).
 TEST(FormulaArchive, ASigmaWithAHugeFontHeightLaysOut) {
-  QFile file(QR_TEST_DATA_DIR "/formula-huge-sign-font.bin");
+  QFile file(QString::fromStdString(DataPath("formula-huge-sign-font.bin")));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray data = file.readAll();
   std::unique_ptr<CObject> loaded;

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "model/CoordMapper.h"
+#include "tests/support/TestPaths.h"
 #include "model/LayoutDC.h"
 #include "platform/PainterBackend.h"
 #include "tests/math/FormulaSamples.h"
@@ -53,7 +54,7 @@ TEST(FormulaPng, FormulasInRunningTextForAPersonToLookAt) {
   image.fill(Qt::white);
   CDC dc(MakeImageBackend(&image));
   sentence.Draw(&dc, &mapper, nullptr);
-  EXPECT_TRUE(image.save(QR_BUILD_DIR "/formula-text.png"));
+  EXPECT_TRUE(image.save(QString::fromStdString(BuildPath("formula-text.png"))));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "math/EditEditMath.h"
+#include "tests/support/TestPaths.h"
 #include "math/EditIntegralSub.h"
 #include "math/EditMathCyukai.h"
 #include "math/EditOPresubSub.h"
@@ -212,7 +213,7 @@ TEST_F(MathMLTest, AFormulaRendersAtItsMeasuredSizeInColour) {
   ASSERT_TRUE(root.ImportMathML(doc.documentElement()));
   const QImage image = RenderToBitmap(&root);
   ASSERT_FALSE(image.isNull());
-  image.save(QStringLiteral(QR_BUILD_DIR "/formula-bitmap.png"));
+  image.save(QString::fromStdString(BuildPath("formula-bitmap.png")));
   SIZE size{root.m_nWidth, root.m_nHeight};
   CCoordMapper mapper;
   mapper.SetResolution(96, 96, 100);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/AnsiCodePage.h"
+#include "tests/support/TestPaths.h"
 #include "platform/DC.h"
 #include "platform/PainterBackend.h"
 #include "platform/StockObjects.h"
@@ -177,7 +178,7 @@ TEST_F(DcPixelTest, SampleLinesForAPersonToLookAt) {
   horizontal.SelectObject(&font);
   horizontal.SetTextAlign(TA_TOP);
   EXPECT_TRUE(horizontal.TextOut(10, 10, sample));
-  EXPECT_TRUE(line.save(QR_BUILD_DIR "/dc-sample-horizontal.png"));
+  EXPECT_TRUE(line.save(QString::fromStdString(BuildPath("dc-sample-horizontal.png"))));
 
   QImage column(60, 720, QImage::Format_RGB32);
   column.fill(Qt::white);
@@ -186,7 +187,7 @@ TEST_F(DcPixelTest, SampleLinesForAPersonToLookAt) {
   vertical.SelectObject(&font);
   vertical.SetTextAlign(TA_TOP);
   EXPECT_TRUE(vertical.TextOut(48, 10, sample));
-  EXPECT_TRUE(column.save(QR_BUILD_DIR "/dc-sample-vertical.png"));
+  EXPECT_TRUE(column.save(QString::fromStdString(BuildPath("dc-sample-vertical.png"))));
 }
 
 TEST_F(DcPixelTest, MemoryContextDrawsIntoTheSelectedBitmap) {

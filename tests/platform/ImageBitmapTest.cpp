@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/DibImage.h"
+#include "tests/support/TestPaths.h"
 #include "platform/ImageBitmap.h"
 #include "tests/support/TestImages.h"
 
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, ImageReadTest,
 TEST_F(ImageBitmapTest, ReadsAGifAsEightBitsWithItsCode) {
   CImageBitmap bitmap;
   IMAGE_FILE_INFO info;
-  ASSERT_TRUE(bitmap.LoadFile(QR_TEST_DATA_DIR "/four-colours.gif", &info));
+  ASSERT_TRUE(bitmap.LoadFile(DataPath("four-colours.gif").c_str(), &info));
   EXPECT_EQ(info.nFormat, IMAGE_FORMAT_GIF);
   EXPECT_EQ(info.nBitsPerPixel, 8);
   EXPECT_EQ(bitmap.Image().pixel(0, 0), qRgb(255, 0, 0));
@@ -116,12 +117,12 @@ TEST_F(ImageBitmapTest, UnreadableFilesAnswerFalseWithAClearedRecord) {
 // 35 bytes of GIF declare a screen of 5000 x 5000: too many pixels to be a picture on a sheet.
 // The same file with a screen of 60 x 60 reads.
 TEST_F(ImageBitmapTest, APictureOfTooManyPixelsIsNotRead) {
-  QFile fixture(QR_TEST_DATA_DIR "/huge-screen.gif");
+  QFile fixture(QString::fromStdString(DataPath("huge-screen.gif")));
   ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
   const QByteArray huge = fixture.readAll();
   CImageBitmap bitmap;
   IMAGE_FILE_INFO info;
-  EXPECT_FALSE(bitmap.LoadFile(QR_TEST_DATA_DIR "/huge-screen.gif", &info));
+  EXPECT_FALSE(bitmap.LoadFile(DataPath("huge-screen.gif").c_str(), &info));
   EXPECT_TRUE(bitmap.IsNull());
 
   QByteArray small = huge;

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "platform/DC.h"
+#include "tests/support/TestPaths.h"
 #include "platform/OleClientItem.h"
 #include "platform/OleDocument.h"
 #include "platform/PainterBackend.h"
@@ -197,7 +198,7 @@ TEST(OleClientItemTest, SamplePlaceholderAndPictureForAPersonToLookAt) {
   EXPECT_TRUE(placeholder.Draw(&dc, &right));
   EXPECT_NE(page.pixel(60, 45), QColor(Qt::white).rgb());
   EXPECT_NE(page.pixel(140, 45), QColor(Qt::white).rgb());
-  EXPECT_TRUE(page.save(QR_BUILD_DIR "/ole-item-sample.png"));
+  EXPECT_TRUE(page.save(QString::fromStdString(BuildPath("ole-item-sample.png"))));
 }
 
 TEST(OleClientItemTest, VerbsAndChangesGoThroughTheServerLink) {

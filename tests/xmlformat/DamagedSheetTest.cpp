@@ -5,6 +5,7 @@
 #include <string>
 
 #include "elements/EditPrint.h"
+#include "tests/support/TestPaths.h"
 #include "model/GdiCache.h"
 #include "tests/elements/SheetPages.h"
 #include "xmlformat/SheetReader.h"
@@ -32,7 +33,7 @@ class DamagedSheetTest : public ::testing::TestWithParam<DAMAGED_SHEET> {
 };
 
 TEST_P(DamagedSheetTest, ReadsWholeOrFailsWithAReason) {
-  const std::string path = std::string(QR_TEST_DATA_DIR) + "/" + GetParam().file;
+  const std::string path = DataPath(GetParam().file);
   CEditPrint sheet;
   CSheetReader reader;
   const BOOL read = reader.LoadXmlFile(&sheet, path.c_str());

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "elements/EditGai.h"
+#include "tests/support/TestPaths.h"
 #include "elements/EditKaiPage.h"
 #include "elements/EditKimeiran.h"
 #include "elements/EditPrint.h"
@@ -264,8 +265,8 @@ TEST_F(FoDocumentWriterTest, TwelveTemplatesInFlowOrder) {
   EXPECT_EQ(calls.item(5).nodeValue(), u"/print/dmon[1]/smon[1]/ran");
   EXPECT_EQ(doc.selectNodes(u"/print/dmon/smon").length(), 2);
   EXPECT_EQ(doc.selectNodes(u"/print/dmon/*/*/sp").length(), 12);
-  QFile::remove(QR_BUILD_DIR "/sample-sheet.qvp");
-  QFile::copy(QString::fromStdU16String(Target()), QR_BUILD_DIR "/sample-sheet.qvp");
+  QFile::remove(QString::fromStdString(BuildPath("sample-sheet.qvp")));
+  QFile::copy(QString::fromStdU16String(Target()), QString::fromStdString(BuildPath("sample-sheet.qvp")));
 }
 
 struct FAILING_ROW {

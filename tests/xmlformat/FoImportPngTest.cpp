@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/elements/SheetPages.h"
+#include "tests/support/TestPaths.h"
 #include "tests/xmlformat/FoImportFixture.h"
 
 namespace {
@@ -32,7 +33,7 @@ TEST_F(FoImportTest, AnImportedSheetDrawsForAPersonToLookAt) {
              u"<fo:inline>組　　番　氏名</fo:inline></fo:block></fo:block-container></fo:static-content>");
   ASSERT_TRUE(Import(xml)) << FoUtf8(m_error);
   LayOutSheet(m_root, FALSE);
-  EXPECT_TRUE(SavePagePng(m_root, FALSE, 1, std::string(QR_BUILD_DIR) + "/imported-sheet.png"));
+  EXPECT_TRUE(SavePagePng(m_root, FALSE, 1, BuildPath("imported-sheet.png")));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "elements/EditPrint.h"
+#include "tests/support/TestPaths.h"
 #include "model/GdiCache.h"
 #include "tests/support/StringWPrint.h"
 #include "tests/xmlformat/RichSheet.h"
@@ -40,9 +41,9 @@ TEST_P(SheetRoundTripTest, ARichSheetSavesTheSameAfterReading) {
   const QByteArray written = Bytes(path);
   const std::u16string declaration = u"\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?>";
   EXPECT_TRUE(written.startsWith(QByteArray(reinterpret_cast<const char*>(declaration.data()), qsizetype(declaration.size() * 2))));
-  QFile::remove(QStringLiteral(QR_BUILD_DIR) + (GetParam() ? "/sample-sheet-vertical.xml" : "/sample-sheet-horizontal.xml"));
+  QFile::remove(QString::fromStdString(BuildPath(GetParam() ? "sample-sheet-vertical.xml" : "sample-sheet-horizontal.xml")));
   QFile::copy(QString::fromStdString(path),
-              QStringLiteral(QR_BUILD_DIR) + (GetParam() ? "/sample-sheet-vertical.xml" : "/sample-sheet-horizontal.xml"));
+              QString::fromStdString(BuildPath(GetParam() ? "sample-sheet-vertical.xml" : "sample-sheet-horizontal.xml")));
 
   CEditPrint second;
   CSheetReader reader;
