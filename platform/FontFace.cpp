@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/FaceSubstitution.h"
+#include "platform/FontFile.h"
 #include "platform/VerticalOrientation.h"
 
 namespace {
@@ -43,20 +44,27 @@ const CFontFace* CFontFace::Get(const QString& family, bool bBold, bool bItalic)
   auto it = faces.find(key);
   if (it != faces.end()) return it->second.get();
   if (faces.empty()) qAddPostRoutine(&CFontFace::ReleaseAll);
-  QFont font(family);
-  font.setPixelSize(100);
-  font.setBold(bBold);
-  font.setItalic(bItalic);
-  font.setHintingPreference(QFont::PreferNoHinting);
-  font.setStyleStrategy(QFont::NoFontMerging);
-  auto face = std::make_unique<CFontFace>(QRawFont::fromFont(font));
+  auto face = std::make_unique<CFontFace>(family, bBold, bItalic);
   return faces.emplace(key, std::move(face)).first->second.get();
 }
 
-void CFontFace::ReleaseAll() { Faces().clear(); }
+void CFontFace::ReleaseAll() {
+  Faces().clear();
+  ReleaseFontFiles();
+}
 
-CFontFace::CFontFace(const QRawFont& rawFont) : m_raw(rawFont) {
-  m_hbFace = hb_face_create_for_tables(&ReferenceTable, &m_raw, nullptr);
+// Measuring reads the installed file in place; Qt opens a face only when it draws.
+CFontFace::CFontFace(const QString& family, bool bBold, bool bItalic) : m_font(family) {
+  m_font.setPixelSize(100);
+  m_font.setBold(bBold);
+  m_font.setItalic(bItalic);
+  m_font.setHintingPreference(QFont::PreferNoHinting);
+  m_font.setStyleStrategy(QFont::NoFontMerging);
+  m_hbFace = OpenFontFile(family, bBold, bItalic);
+  if (!m_hbFace) {
+    m_raw = QRawFont::fromFont(m_font);
+    m_hbFace = hb_face_create_for_tables(&ReferenceTable, &*m_raw, nullptr);
+  }
   m_hbFont = hb_font_create(m_hbFace);
   unsigned upem = hb_face_get_upem(m_hbFace);
   m_upem = upem ? upem : 1000;
@@ -68,7 +76,19 @@ CFontFace::~CFontFace() {
   hb_face_destroy(m_hbFace);
 }
 
-QByteArray CFontFace::Table(const char* tag) const { return m_raw.fontTable(tag); }
+QByteArray CFontFace::Table(const char* tag) const {
+  hb_blob_t* blob = hb_face_reference_table(m_hbFace, hb_tag_from_string(tag, -1));
+  unsigned length = 0;
+  const char* data = hb_blob_get_data(blob, &length);
+  QByteArray table(data, qsizetype(length));
+  hb_blob_destroy(blob);
+  return table;
+}
+
+const QRawFont& CFontFace::Raw() const {
+  if (!m_raw) m_raw = QRawFont::fromFont(m_font);
+  return *m_raw;
+}
 
 void CFontFace::ReadTables() {
   QByteArray os2 = Table("OS/2");
@@ -85,7 +105,9 @@ void CFontFace::ReadTables() {
   if (hhea.size() >= 12) m_maxCharWidth = ReadU16(hhea, 10) / m_upem;
   QByteArray post = Table("post");
   m_bFixedPitch = post.size() >= 16 && (ReadU16(post, 12) | ReadU16(post, 14)) != 0;
-  m_bTrueType = !Table("glyf").isEmpty();
+  hb_blob_t* glyf = hb_face_reference_table(m_hbFace, HB_TAG('g', 'l', 'y', 'f'));
+  m_bTrueType = hb_blob_get_length(glyf) > 0;
+  hb_blob_destroy(glyf);
   if (m_winAscent + m_winDescent <= 0) {
     m_winAscent = 0.88;
     m_winDescent = 0.12;
@@ -175,7 +197,7 @@ const QRawFont& CFontFace::RawFontAt(double pixelSize) const {
   auto it = m_sized.find(key);
   if (it != m_sized.end()) return it->second;
   if (m_sized.size() > 64) m_sized.clear();
-  QRawFont sized = m_raw;
+  QRawFont sized = Raw();
   sized.setPixelSize(key / 64.0);
   return m_sized.emplace(key, sized).first->second;
 }

@@ -1,12 +1,14 @@
 #pragma once
 // One installed font file as loaded for measuring and drawing, with its glyphs cached per character.
 
+#include <QFont>
 #include <QRawFont>
 #include <QString>
 
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "platform/WinTypes.h"
 
@@ -35,7 +37,7 @@ class CFontFace {
   // Releases every face; run before the application object goes away.
   static void ReleaseAll();
 
-  explicit CFontFace(const QRawFont& rawFont);
+  CFontFace(const QString& family, bool bBold, bool bItalic);
   ~CFontFace();
   CFontFace(const CFontFace&) = delete;
   CFontFace& operator=(const CFontFace&) = delete;
@@ -60,8 +62,11 @@ class CFontFace {
   void FillMetrics(quint32 glyph, GLYPH_INFO& info) const;
   void FillVertical(char32_t c, GLYPH_INFO& info) const;
   QByteArray Table(const char* tag) const;
+  const QRawFont& Raw() const;
 
-  QRawFont m_raw;
+  QFont m_font;
+  // Loaded only to draw, or to measure when no installed file serves the family.
+  mutable std::optional<QRawFont> m_raw;
   hb_face_t* m_hbFace = nullptr;
   hb_font_t* m_hbFont = nullptr;
   double m_upem = 1000;

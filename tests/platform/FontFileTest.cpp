@@ -1,0 +1,68 @@
+#include <QFont>
+#include <QFontDatabase>
+#include <QRawFont>
+#include <gtest/gtest.h>
+#include <hb.h>
+
+#include <vector>
+
+#include "platform/AnsiCodePage.h"
+#include "platform/FaceSubstitution.h"
+#include "platform/FontFace.h"
+#include "platform/FontFile.h"
+
+// Measuring reads the installed file through fontconfig while drawing goes through the face Qt
+// picks: both must be the same face, or text would be measured with one font and drawn with another.
+namespace {
+
+QByteArray FileTable(hb_face_t* face, const char* tag) {
+  hb_blob_t* blob = hb_face_reference_table(face, hb_tag_from_string(tag, -1));
+  unsigned length = 0;
+  const char* data = hb_blob_get_data(blob, &length);
+  QByteArray table(data, qsizetype(length));
+  hb_blob_destroy(blob);
+  return table;
+}
+
+QRawFont QtFace(const QString& family, bool bBold, bool bItalic) {
+  QFont font(family);
+  font.setPixelSize(100);
+  font.setBold(bBold);
+  font.setItalic(bItalic);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  font.setStyleStrategy(QFont::NoFontMerging);
+  return QRawFont::fromFont(font);
+}
+
+std::vector<QString> FamiliesInUse() {
+  std::vector<QString> families = FallbackFamilies();
+  for (const std::u16string& face : SubstitutedFaceNames()) families.push_back(ResolveFace(WideToAnsi(face)).family);
+  for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) families.push_back(family);
+  return families;
+}
+
+}  // namespace
+
+TEST(FontFile, OpensTheFaceQtDrawsWith) {
+  for (const QString& family : FamiliesInUse()) {
+    for (bool bBold : {false, true}) {
+      for (bool bItalic : {false, true}) {
+        SCOPED_TRACE(family.toStdString() + (bBold ? " bold" : "") + (bItalic ? " italic" : ""));
+        hb_face_t* file = OpenFontFile(family, bBold, bItalic);
+        ASSERT_NE(file, nullptr);
+        QRawFont qt = QtFace(family, bBold, bItalic);
+        for (const char* tag : {"head", "name", "cmap"}) EXPECT_TRUE(FileTable(file, tag) == qt.fontTable(tag)) << tag;
+        hb_face_destroy(file);
+      }
+    }
+  }
+}
+
+TEST(FontFile, AnUnknownFamilyIsLeftToQt) {
+  EXPECT_EQ(OpenFontFile(QStringLiteral("No Such Family 7Q"), false, false), nullptr);
+  const CFontFace* face = CFontFace::Get(QStringLiteral("No Such Family 7Q"), false, false);
+  const GLYPH_INFO& glyph = face->Glyph(U'A');
+  EXPECT_NE(glyph.glyph, 0u);
+  EXPECT_GT(glyph.hAdvance, 0);
+  EXPECT_FALSE(face->RawFontAt(20).familyName().isEmpty());
+}
