@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/FileFailureText.h"
 #include "app/VorelDoc.h"
 #include "app/VorelDocTemplate.h"
 #include "elements/SystemHelpers.h"
@@ -323,7 +324,7 @@ void CVorelApp::OnOpenRecentFile(UINT nID) {
     OpenDocumentFile(path);
     return;
   }
-  ShowLibraryMessage(kFileNotFound);
+  ShowLibraryMessage(FileFailureText(kFileNotFound, path));
   m_pRecentFileList->Remove(index);
 }
 
