@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFile>
@@ -112,6 +114,14 @@ TEST_F(VorelAppTest, OpenAsNewShowsAnUntitledModifiedSheetOutsideTheRecentFiles)
   EXPECT_TRUE(Doc()->GetPathName().empty());
   EXPECT_EQ(m_app.GetRecentFileList()->GetSize(), 0);
   EXPECT_EQ(m_app.m_nCmdLineFlags, 0);
+}
+
+// Qt's dialogs and standard buttons speak Japanese once the program has started.
+TEST_F(VorelAppTest, QtsOwnDialogsSpeakJapanese) {
+  ASSERT_TRUE(Start({}));
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("アドレス:"));
+  QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+  EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
 }
 
 TEST_F(VorelAppTest, OpenedFileJoinsTheRecentFiles) {
