@@ -23,6 +23,16 @@ QString FilterText(const std::vector<FILE_FILTER>& filters, QStringList* pNames 
   return names.join(";;");
 }
 
+// Qt's save dialog hands the chosen filter's extension to the name, so all files ("*.*") makes
+// "無題.*". A pattern is never part of a name: such a name takes the default extension.
+QString WithoutPattern(const QString& path, const QString& defaultExt) {
+  const qsizetype dot = path.lastIndexOf(u'.');
+  if (dot <= path.lastIndexOf(u'/') + 1) return path;
+  const QStringView suffix = QStringView(path).mid(dot + 1);
+  if (!suffix.contains(u'*') && !suffix.contains(u'?')) return path;
+  return defaultExt.isEmpty() ? path.left(dot) : path.left(dot + 1) + defaultExt;
+}
+
 QMessageBox::Icon IconOf(int nIcon) {
   switch (nIcon) {
     case MB_ICON_EXCLAMATION: return QMessageBox::Warning;
@@ -70,7 +80,7 @@ BOOL CQtMessageService::AskSavePath(const CStringW& title, const CStringW& initi
   dialog.setDefaultSuffix(ToQString(defaultExt));
   dialog.selectFile(ToQString(initialName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return FALSE;
-  if (pPath) *pPath = dialog.selectedFiles().front().toStdString();
+  if (pPath) *pPath = WithoutPattern(dialog.selectedFiles().front(), ToQString(defaultExt)).toStdString();
   if (pFilter) *pFilter = int(names.indexOf(dialog.selectedNameFilter())) + 1;
   return TRUE;
 }

@@ -3,14 +3,18 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QTranslator>
 
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
 
+#include "app/FileFailureText.h"
 #include "app/VorelDoc.h"
 #include "app/VorelDocTemplate.h"
 #include "elements/SystemHelpers.h"
@@ -94,6 +98,7 @@ int CVorelApp::Run() {
 
 BOOL CVorelApp::InitInstance() {
   SetJapaneseLocale();
+  LoadQtTranslations();
   if (!CheckWindowsVersion()) {
     ShowLibraryMessage(ResourceString(AFX_IDS_UNSUPPORTED_WINDOWS));
     return FailStartUp();
@@ -198,6 +203,19 @@ int CVorelApp::ExitInstance() {
 }
 
 void CVorelApp::WinHelp(DWORD, UINT) {}
+
+// Qt's own dialogs and buttons (files, printing, page set-up) speak the program's language.
+void CVorelApp::LoadQtTranslations() {
+  if (m_pQtTranslator) return;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    qWarning("Qt's Japanese translations (qtbase_ja.qm) are not installed");
+    return;
+  }
+  installTranslator(translator.get());
+  m_pQtTranslator = std::move(translator);
+}
 
 void CVorelApp::LoadProfile() {
   if (!m_pProfile) return;
@@ -323,7 +341,7 @@ void CVorelApp::OnOpenRecentFile(UINT nID) {
     OpenDocumentFile(path);
     return;
   }
-  ShowLibraryMessage(kFileNotFound);
+  ShowLibraryMessage(FileFailureText(kFileNotFound, path));
   m_pRecentFileList->Remove(index);
 }
 

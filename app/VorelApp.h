@@ -25,6 +25,7 @@ class CVorelDoc;
 class CVorelDocTemplate;
 class CVorelView;
 class QPrinter;
+class QTranslator;
 
 // The search library's entries; at most one is bound.
 struct SEARCH_REQUEST;
@@ -59,6 +60,8 @@ class CVorelApp : public QApplication, public CVorelAppSettings, public CMDLINE_
   int ExitInstance();
   // There is no help viewer on this platform: help requests show nothing.
   void WinHelp(DWORD dwData, UINT nCmd);
+  // Qt's Japanese translations, installed once; a missing file is only logged.
+  void LoadQtTranslations();
 
   void LoadProfile();
   void SaveProfile();
@@ -139,6 +142,7 @@ class CVorelApp : public QApplication, public CVorelAppSettings, public CMDLINE_
   std::unique_ptr<CVorelDocTemplate> m_pDocTemplate;
   std::unique_ptr<CSplashDlg> m_pSplash;
   std::unique_ptr<QPrinter> m_pPrinter;
+  std::unique_ptr<QTranslator> m_pQtTranslator;
 };
 
 // The one application object, made in main(); null before and after.

@@ -1,13 +1,17 @@
 #include "app/VorelDoc.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "app/DocView.h"
+#include "app/FileFailureText.h"
 #include "app/MessageService.h"
 #include "app/VorelApp.h"
 #include "app/VorelCntrItem.h"
@@ -27,6 +31,8 @@ namespace {
 constexpr char16_t kReadFailed[] = u"ファイルの読込に失敗しました。";
 constexpr char16_t kNewFailed[] = u"空のプリント作成に失敗しました。";
 constexpr char16_t kOpenFailed[] = u"ファイルを開けませんでした。";
+constexpr char16_t kTooShort[] = u"ファイルが短すぎます";
+constexpr char16_t kNotRegular[] = u"通常のファイルではありません";
 
 // The default font of the sheet's direction for every child of a question sentence.
 void ApplySheetDefaultFonts(CEditPrint& print) {
@@ -46,16 +52,36 @@ void ApplySheetDefaultFonts(CEditPrint& print) {
   }
 }
 
-// The package or plain file that is being read: its first four bytes decide.
-enum class FileKind { Unreadable, TooShort, Package, PlainXml };
+// What the first four bytes of the file say it is, or why it cannot be opened or read.
+enum class FileKind { Unopenable, Unreadable, Package, PlainXml };
 
-FileKind ProbeFile(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return FileKind::Unreadable;
-  if (file.size() < 5) return FileKind::TooShort;
-  QByteArray head = file.read(4);
-  if (head.size() < 4) return FileKind::TooShort;
-  return head == "MSCF" ? FileKind::Package : FileKind::PlainXml;
+struct FILE_PROBE {
+  FileKind kind;
+  CStringW reason;
+};
+
+// Only a regular file is read: a pipe or a device would never end, and opening one without
+// waiting shows which it is.
+FILE_PROBE ProbeFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return {FileKind::Unopenable, FileErrorReason(errno)};
+  FILE_PROBE probe{FileKind::Unreadable, kTooShort};
+  struct stat status {};
+  char head[4] = {};
+  if (::fstat(fd, &status) != 0) {
+    probe = {FileKind::Unopenable, FileErrorReason(errno)};
+  } else if (S_ISDIR(status.st_mode)) {
+    probe = {FileKind::Unopenable, FileErrorReason(EISDIR)};
+  } else if (!S_ISREG(status.st_mode)) {
+    probe = {FileKind::Unopenable, kNotRegular};
+  } else if (status.st_size >= 5) {
+    const ssize_t count = ::read(fd, head, sizeof head);
+    if (count < 0) probe.reason = FileErrorReason(errno);
+    if (count == ssize_t(sizeof head))
+      probe = {std::memcmp(head, "MSCF", 4) == 0 ? FileKind::Package : FileKind::PlainXml, CStringW()};
+  }
+  ::close(fd);
+  return probe;
 }
 
 }  // namespace
@@ -148,26 +174,26 @@ BOOL CVorelDoc::NewEmptySheet() {
   }
 }
 
+// The file is read into a root of its own; the open sheet goes only when that read succeeded.
 BOOL CVorelDoc::OpenDocument(const std::string& path) {
-  m_bModified = TRUE;
-  const FileKind kind = ProbeFile(path);
-  if (kind == FileKind::Unreadable || kind == FileKind::TooShort) {
-    ShowLibraryMessage(kind == FileKind::Unreadable ? kOpenFailed : kReadFailed);
-    OnNewDocument();
+  const FILE_PROBE probe = ProbeFile(path);
+  if (probe.kind == FileKind::Unopenable || probe.kind == FileKind::Unreadable) {
+    ShowLibraryMessage(
+        FileFailureText(probe.kind == FileKind::Unopenable ? kOpenFailed : kReadFailed, path, probe.reason));
+    return FALSE;
+  }
+  const BOOL bPacked = probe.kind == FileKind::Package;
+  std::vector<CStringW> messages;
+  std::unique_ptr<CEditPrint> print = ReadPrintFile(path, bPacked, &messages);
+  for (const CStringW& message : messages) ShowLibraryMessage(message);
+  if (!print) {
+    ShowLibraryMessage(FileFailureText(kReadFailed, path));
     return FALSE;
   }
   m_bModified = FALSE;
   DeleteContents();
-  m_bCabinet = kind == FileKind::Package;
-  std::vector<CStringW> messages;
-  const BOOL ok = ReadPrintFile(path, m_bCabinet, &messages);
-  for (const CStringW& message : messages) ShowLibraryMessage(message);
-  if (!ok) {
-    ShowLibraryMessage(kReadFailed);
-    // A partly read sheet is never kept under the file's name, where Save would write it.
-    OnNewDocument();
-    return FALSE;
-  }
+  m_pPrint = std::move(print);
+  m_bCabinet = bPacked;
   m_strPathName = path;
   // Opened as a new sheet, it lives in memory only; a package's extracted files are gone already.
   const CVorelApp* app = GetVorelApp();
@@ -178,9 +204,11 @@ BOOL CVorelDoc::OpenDocument(const std::string& path) {
   return TRUE;
 }
 
-// A package is extracted whole into a private folder, which goes with everything in it.
-BOOL CVorelDoc::ReadPrintFile(const std::string& path, BOOL bPacked, std::vector<CStringW>* pMessages) {
-  m_pPrint = std::make_unique<CEditPrint>();
+// A package is extracted whole into a private folder, which goes with everything in it. The
+// reader's own messages name the file.
+std::unique_ptr<CEditPrint> CVorelDoc::ReadPrintFile(const std::string& path, BOOL bPacked,
+                                                     std::vector<CStringW>* pMessages) {
+  auto print = std::make_unique<CEditPrint>();
   CSheetReader reader(this);
   BOOL ok = FALSE;
   try {
@@ -188,21 +216,21 @@ BOOL CVorelDoc::ReadPrintFile(const std::string& path, BOOL bPacked, std::vector
       CTempFolder temp;
       std::string first;
       if (temp.IsValid() && ExtractCabinet(path, temp.GetPath(), &first) && !first.empty())
-        ok = reader.LoadXmlFile(m_pPrint.get(), first.c_str());
-      m_pPrint->DeleteExtractedFiles();
+        ok = reader.LoadXmlFile(print.get(), first.c_str());
+      print->DeleteExtractedFiles();
     } else {
-      ok = reader.LoadXmlFile(m_pPrint.get(), path.c_str());
+      ok = reader.LoadXmlFile(print.get(), path.c_str());
     }
   } catch (...) {
     ok = FALSE;
   }
   if (pMessages) {
-    pMessages->insert(pMessages->end(), reader.GetMessages().begin(), reader.GetMessages().end());
+    for (const CStringW& message : reader.GetMessages()) pMessages->push_back(FileFailureText(message, path));
     pMessages->insert(pMessages->end(), reader.GetWarnings().begin(), reader.GetWarnings().end());
   }
-  if (!ok) return FALSE;
+  if (!ok) return nullptr;
   SetSearchInfo(reader.HasSearchInfo());
-  return TRUE;
+  return print;
 }
 
 void CVorelDoc::SetSearchInfo(BOOL bHasSearchInfo) {

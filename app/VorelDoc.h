@@ -51,7 +51,8 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
   void DeleteContents();
   void DeleteRoot();
   BOOL OnNewDocument();
-  // A file that cannot be read leaves a new empty untitled sheet; FALSE tells the caller.
+  // A file that cannot be read leaves the open sheet as it was, with its path, modified flag
+  // and undo history; FALSE tells the caller.
   // While the command line opens a file as a new sheet ("k1"), a plain sheet XML file and the
   // side files it named are deleted after a good read; a package is kept.
   BOOL OpenDocument(const std::string& path);
@@ -82,8 +83,10 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
   BOOL ExportToWord(UINT nFlags, const std::string& path);
   BOOL ExportToIchitaro(UINT nFlags, const std::string& path);
 
-  // A new root filled from the file; the reader's messages are added to *pMessages.
-  BOOL ReadPrintFile(const std::string& path, BOOL bPacked, std::vector<CStringW>* pMessages = nullptr);
+  // A new root filled from the file, null when it cannot be read; the reader's messages are
+  // added to *pMessages.
+  std::unique_ptr<CEditPrint> ReadPrintFile(const std::string& path, BOOL bPacked,
+                                            std::vector<CStringW>* pMessages = nullptr);
   // *pMessage gets the text a failure brought for the user, empty when it brought none.
   BOOL WritePrintFile(const std::string& path, CStringW* pMessage = nullptr);
 

@@ -48,8 +48,9 @@ CVorelDoc* CVorelDocTemplate::OpenDocumentFile(const std::string& path) {
     m_pDoc.reset();
     return nullptr;
   }
-  if (ok && !path.empty()) m_pDoc->SetPathName(path);
-  // A failed open leaves a new sheet, which the view shows.
+  // A file that could not be read leaves the open sheet in the view as the user left it.
+  if (!ok && !path.empty()) return nullptr;
+  if (!path.empty()) m_pDoc->SetPathName(path);
   InitialUpdateFrame();
   return ok ? m_pDoc.get() : nullptr;
 }

@@ -38,7 +38,8 @@ class CVorelDocTemplate {
   Confidence MatchDocType(const std::string& path, CVorelDoc** ppMatchedDoc) const;
 
   // A new sheet for an empty path, else the file. Null when the save question was cancelled
-  // or the sheet could not be made; a failure on the first open takes the frame down again.
+  // or the sheet could not be made or read; a failure on the first open takes the frame down
+  // again, a later one leaves the open sheet.
   CVorelDoc* OpenDocumentFile(const std::string& path);
 
   CVorelDoc* GetDocument() const { return m_pDoc.get(); }

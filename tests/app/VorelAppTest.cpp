@@ -1,6 +1,9 @@
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QDropEvent>
 #include <QEventLoop>
+#include <QFile>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
@@ -10,6 +13,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "app/VorelApp.h"
 #include "tests/support/TestPaths.h"
@@ -111,6 +116,14 @@ TEST_F(VorelAppTest, OpenAsNewShowsAnUntitledModifiedSheetOutsideTheRecentFiles)
   EXPECT_EQ(m_app.m_nCmdLineFlags, 0);
 }
 
+// Qt's dialogs and standard buttons speak Japanese once the program has started.
+TEST_F(VorelAppTest, QtsOwnDialogsSpeakJapanese) {
+  ASSERT_TRUE(Start({}));
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("アドレス:"));
+  QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+  EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+}
+
 TEST_F(VorelAppTest, OpenedFileJoinsTheRecentFiles) {
   const std::string sheet = WriteSheet("opened.qvf");
   ASSERT_TRUE(Start({sheet}));
@@ -150,7 +163,7 @@ TEST_F(VorelAppTest, FileThatCannotBeOpenedFailsTheStartUp) {
     m_messages.m_shown.clear();
     EXPECT_FALSE(Start(c.arguments));
     EXPECT_EQ(Frame(), nullptr);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"ファイルを開けませんでした。"});
+    EXPECT_EQ(Texts(), std::vector<std::string>{"ファイルを開けませんでした。\n" + missing + "（ファイルが見つかりません）"});
     EXPECT_EQ(m_app.ExitInstance(), c.code);
   }
 }
@@ -164,7 +177,7 @@ TEST_F(VorelAppTest, VanishedRecentFileIsReportedAndForgotten) {
 
   EXPECT_TRUE(Frame()->OnCommand(ID_FILE_MRU_FILE1));
   ASSERT_EQ(m_messages.m_shown.size(), 1u);
-  EXPECT_EQ(Utf8(m_messages.m_shown[0].text), "ファイルが見つかりません。");
+  EXPECT_EQ(Utf8(m_messages.m_shown[0].text), "ファイルが見つかりません。\n" + m_dir.filePath("vanished.qvf").toStdString());
   EXPECT_EQ(Utf8(m_messages.m_shown[0].caption), "QR70");
   ASSERT_EQ(m_app.GetRecentFileList()->GetSize(), 1);
   EXPECT_EQ(Utf8(Doc()->GetTitle()), "無題");
@@ -257,6 +270,61 @@ TEST_F(VorelAppTest, DroppedFileOpens) {
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(Frame(), &drop);
   EXPECT_EQ(Doc()->GetPathName(), sheet);
+}
+
+// The user declines to save, the file chosen then cannot be read: whichever way it came, the
+// sheet stays with its name, changes and undo history.
+TEST_F(VorelAppTest, AFailedOpenOverAModifiedSheetKeepsIt) {
+  const std::string sheet = WriteSheet("kept.qvf");
+  const std::string broken = m_dir.filePath("broken.qvp").toStdString();
+  QFile file(QString::fromStdString(broken));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("<print><dmon></print>");
+  file.close();
+  Store("Recent File List/File1", QString::fromStdString(broken));
+  ASSERT_TRUE(Start({sheet}));
+  ASSERT_TRUE(m_app.GetView()->TypeText(CStringW(u"問")));
+  RunEventLoop();
+  const CEditPrint* root = Doc()->GetPrint();
+  const int nGroups = Doc()->GetHistory().GetGroupCount();
+  ASSERT_GT(nGroups, 0);
+  ASSERT_EQ((*m_app.GetRecentFileList())[1], broken);
+
+  const std::function<void()> routes[] = {
+      [&] {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(broken))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Frame(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Frame(), &drop);
+      },
+      [&] { EXPECT_TRUE(Frame()->OnCommand(ID_FILE_MRU_FILE1 + 1)); },
+      [&] {
+        m_messages.m_openPath = broken;
+        EXPECT_TRUE(Frame()->OnCommand(ID_FILE_OPEN));
+      },
+  };
+  for (const auto& route : routes) {
+    m_messages.m_shown.clear();
+    m_messages.m_answers = {ANSWER_NO};
+    route();
+    const std::vector<std::string> texts = Texts();
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(texts[texts.size() - 3], "kept.qvf への変更を保存しますか?");
+    EXPECT_TRUE(texts[texts.size() - 2].starts_with("XML Parsing Error"));
+    EXPECT_EQ(texts.back(), "ファイルの読込に失敗しました。\n" + broken);
+    EXPECT_EQ(Doc()->GetPrint(), root);
+    EXPECT_EQ(Doc()->GetPathName(), sheet);
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_EQ(Doc()->GetHistory().GetGroupCount(), nGroups);
+    RunEventLoop();
+    EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("kept.qvf[*] - ロヴェナ"));
+    EXPECT_TRUE(Frame()->isWindowModified());
+  }
+  const int nIndex = Doc()->GetHistory().GetUndoIndex();
+  EXPECT_TRUE(Frame()->OnCommand(ID_EDIT_UNDO));
+  EXPECT_EQ(Doc()->GetHistory().GetUndoIndex(), nIndex + 1);
 }
 
 TEST_F(VorelAppTest, OpenCommandAsksForAFile) {

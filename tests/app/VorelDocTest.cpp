@@ -1,4 +1,5 @@
 #include <linux/capability.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -20,6 +21,7 @@
 #include "model/EditCR.h"
 #include "model/EditSentence.h"
 #include "model/GdiCache.h"
+#include "model/UndoGroup.h"
 #include "platform/Cabinet.h"
 #include "platform/GlobalMemory.h"
 #include "resources/Resource.h"
@@ -223,54 +225,76 @@ TEST_F(VorelDocTest, SavedPackageOpensAndSavesTheSameSheet) {
   EXPECT_TRUE(messages.m_shown.empty());
 }
 
-// Each file: the messages in order (by their start), then what the document holds.
-TEST_F(VorelDocTest, UnreadableFilesLeaveANewUntitledSheet) {
+// A read that fails in any way leaves the open sheet as it was: its contents, path, modified
+// flag, format, search flag and undo history. Each message names the file and why.
+TEST_F(VorelDocTest, AFailedOpenKeepsTheOpenSheetAndNamesTheFile) {
   MakePackage("sheet.qvf", u'包');
-  MakePlain("plain.qvp", u'平');
-  MakePlain("search.qvp", u'探', u"Q-1");
+  MakePlain("open.qvp", u'平', u"Q-1");
   WriteBytes("short.qvf", "MSCF");
+  WriteBytes("empty.qvp", "");
   WriteBytes("garbage.qvf", QByteArray("MSCF") + QByteArray(64, 'x'));
   WriteBytes("broken.qvp", "<print><dmon></print>");
   WriteBytes("truncated.qvf", Bytes(Path("sheet.qvf")).chopped(16));
+  WriteBytes("locked.qvf", Bytes(Path("sheet.qvf")));
+  QFile::setPermissions(m_dir.filePath("locked.qvf"), QFileDevice::WriteOwner);
+  ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.qvf"));
+  ASSERT_EQ(mkfifo(Path("pipe.qvf").c_str(), 0600), 0);
+  const std::string kOpenFailed = "ファイルを開けませんでした。";
   struct ROW {
     const char* name;
-    std::vector<std::string> messages;
-    char16_t first;  // 0: a new empty sheet
-    BOOL bCabinet;
-    BOOL bSearch;
+    std::vector<std::string> messages;  // after the line of the Part's sentence: the file's line
   } rows[] = {
-      {"sheet.qvf", {}, u'包', TRUE, FALSE},
-      {"search.qvp", {}, u'探', FALSE, TRUE},
-      {"short.qvf", {kReadFailed}, 0, TRUE, FALSE},
-      {"plain.qvp", {}, u'平', FALSE, FALSE},
-      {"garbage.qvf", {kReadFailed}, 0, TRUE, FALSE},
-      {"missing.qvf", {"ファイルを開けませんでした。"}, 0, TRUE, FALSE},
-      {"broken.qvp", {"XML Parsing Error", kReadFailed}, 0, TRUE, FALSE},
-      {"truncated.qvf", {kReadFailed}, 0, TRUE, FALSE},
+      {"missing.qvf", {kOpenFailed + "\n" + Path("missing.qvf") + "（ファイルが見つかりません）"}},
+      {"locked.qvf", {kOpenFailed + "\n" + Path("locked.qvf") + "（権限がありません）"}},
+      {"folder.qvf", {kOpenFailed + "\n" + Path("folder.qvf") + "（フォルダーです）"}},
+      {"pipe.qvf", {kOpenFailed + "\n" + Path("pipe.qvf") + "（通常のファイルではありません）"}},
+      {"short.qvf", {kReadFailed + ("\n" + Path("short.qvf")) + "（ファイルが短すぎます）"}},
+      {"empty.qvp", {kReadFailed + ("\n" + Path("empty.qvp")) + "（ファイルが短すぎます）"}},
+      {"garbage.qvf", {kReadFailed + ("\n" + Path("garbage.qvf"))}},
+      {"truncated.qvf", {kReadFailed + ("\n" + Path("truncated.qvf"))}},
+      {"broken.qvp", {"XML Parsing Error: Code=0x", kReadFailed + ("\n" + Path("broken.qvp"))}},
   };
+  ASSERT_TRUE(m_doc.OpenDocument(Path("open.qvp")));
+  TypeIntoFirstPart(u'x');
+  auto* group = new CUndoGroup;
+  group->AddValueAction(UNDO_BOLD, nullptr, 0, 1);
+  m_doc.PushUndo(group);
+  const CEditPrint* sheet = m_doc.GetPrint();
+  CWithoutDacOverride withoutOverride;
   for (const ROW& row : rows) {
+    SCOPED_TRACE(row.name);
     m_messages.m_shown.clear();
-    EXPECT_EQ(m_doc.OpenDocument(Path(row.name)), row.first != 0) << row.name;
-    ASSERT_TRUE(m_doc.GetPrint()) << row.name;
-    std::vector<std::string> texts = Texts();
-    ASSERT_EQ(texts.size(), row.messages.size()) << row.name;
-    for (size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(texts[i].rfind(row.messages[i], 0), 0u) << texts[i];
-    for (const auto& shown : m_messages.m_shown) EXPECT_EQ(Utf8(shown.caption), "QR70");
-    if (row.first) {
-      EXPECT_EQ(FirstPartText(m_doc).GetAt(0), row.first) << row.name;
-      EXPECT_EQ(m_doc.GetPathName(), Path(row.name));
-      EXPECT_EQ(Utf8(m_doc.GetTitle()), row.name);
-    } else {
-      EXPECT_EQ(m_doc.GetPrint()->GetChildCount(), 4) << row.name;
-      EXPECT_TRUE(m_doc.GetPathName().empty()) << row.name;
-      EXPECT_EQ(Utf8(m_doc.GetTitle()), "無題");
+    EXPECT_FALSE(m_doc.OpenDocument(Path(row.name)));
+    const std::vector<std::string> texts = Texts();
+    ASSERT_EQ(texts.size(), row.messages.size());
+    for (size_t i = 0; i + 1 < texts.size(); ++i) {
+      EXPECT_EQ(texts[i].rfind(row.messages[i], 0), 0u) << texts[i];
+      EXPECT_TRUE(texts[i].ends_with("\n" + Path(row.name))) << texts[i];
     }
-    EXPECT_FALSE(m_doc.IsModified()) << row.name;
-    EXPECT_EQ(m_doc.IsCabinet(), row.bCabinet) << row.name;
-    EXPECT_EQ(m_doc.HasSearchInfo(), row.bSearch) << row.name;
+    EXPECT_EQ(texts.back(), row.messages.back());
+    for (const auto& shown : m_messages.m_shown) EXPECT_EQ(Utf8(shown.caption), "QR70");
+    EXPECT_EQ(m_doc.GetPrint(), sheet);
+    EXPECT_EQ(Utf8(FirstPartText(m_doc)).substr(0, 4), "x平");
+    EXPECT_EQ(m_doc.GetPathName(), Path("open.qvp"));
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_FALSE(m_doc.IsCabinet());
+    EXPECT_TRUE(m_doc.HasSearchInfo());
+    EXPECT_EQ(m_doc.GetHistory().GetGroupCount(), 1);
+    EXPECT_EQ(m_doc.GetHistory().GetUndoIndex(), 0);
   }
+  // A good read then takes the sheet's place, with an empty history.
+  m_messages.m_shown.clear();
+  ASSERT_TRUE(m_doc.OpenDocument(Path("sheet.qvf")));
+  EXPECT_TRUE(m_messages.m_shown.empty());
+  EXPECT_EQ(FirstPartText(m_doc).GetAt(0), u'包');
+  EXPECT_EQ(m_doc.GetPathName(), Path("sheet.qvf"));
+  EXPECT_FALSE(m_doc.IsModified());
+  EXPECT_TRUE(m_doc.IsCabinet());
+  EXPECT_FALSE(m_doc.HasSearchInfo());
+  EXPECT_EQ(m_doc.GetHistory().GetGroupCount(), 0);
   // Reading a package leaves nothing beside it.
-  EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 7);
+  EXPECT_EQ(Entries(), (QStringList{"broken.qvp", "empty.qvp", "folder.qvf", "garbage.qvf", "locked.qvf", "open.qvp",
+                                    "sheet.qvf", "short.qvf", "truncated.qvf"}));
 }
 
 // Each filter by its meaning; a text or HTML export keeps the sheet's path and modified flag.
