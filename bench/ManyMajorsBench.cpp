@@ -50,6 +50,16 @@ void BM_ManyMajorsReadBack(benchmark::State& state) {
       state.SkipWithError("the sheet was not read back");
   }
 }
+void BM_ManyMajorsWrite(benchmark::State& state) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("majors.qvp").toStdString();
+  CEditPrint sheet;
+  if (!BuildManyMajors(sheet, int(state.range(0)))) state.SkipWithError("the sheet was not built");
+  for (auto _ : state)
+    if (!WriteSheetXml(&sheet, path.c_str())) state.SkipWithError("the sheet was not written");
+}
+BENCHMARK(BM_ManyMajorsWrite)->Arg(1600)->Arg(3000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 BENCHMARK(BM_ManyMajorsReadBack)->Arg(1600)->Arg(3000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
