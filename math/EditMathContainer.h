@@ -28,7 +28,8 @@ class CEditMathContainer : public CEditContainer {
   virtual CEditNode* GetFirstSlotEnd();
 
   // lfHeight x 60 / 105: the height of a script slot.
-  int GetScriptHeight() const { return ScaleFontHeight(m_lf.lfHeight, 60, 105); }
+  int GetScriptHeight() const { return ScriptHeight(m_lf.lfHeight); }
+  static int ScriptHeight(LONG lfFullHeight) { return ScaleFontHeight(lfFullHeight, 60, 105); }
 
  protected:
   struct SLOT_RULES {

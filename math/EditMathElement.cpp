@@ -16,10 +16,11 @@ CEditMathElement::CEditMathElement(DWORD nType) : CEditMathContainer(nType) {}
 
 CEditMathElement::~CEditMathElement() = default;
 
-int CEditMathElement::GetSlotHeight(int nSlot) const {
+int CEditMathElement::GetSlotHeight(int nSlot) const { return IsScriptSlot(nSlot) ? GetScriptHeight() : m_lf.lfHeight; }
+
+BOOL CEditMathElement::IsScriptSlot(int nSlot) const {
   const char* sizes = GetSlotSizes();
-  const bool script = nSlot >= 0 && size_t(nSlot) < std::strlen(sizes) && sizes[nSlot] == 's';
-  return script ? GetScriptHeight() : m_lf.lfHeight;
+  return nSlot >= 0 && size_t(nSlot) < std::strlen(sizes) && sizes[nSlot] == 's';
 }
 
 void CEditMathElement::CreateSlots() {

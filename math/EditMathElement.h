@@ -27,6 +27,7 @@ class CEditMathElement : public CEditMathContainer {
   // One letter a slot, slot 0 first: 'f' full size, 's' script size.
   virtual const char* GetSlotSizes() const = 0;
   int GetSlotHeight(int nSlot) const;
+  BOOL IsScriptSlot(int nSlot) const;
 
  protected:
   explicit CEditMathElement(DWORD nType);

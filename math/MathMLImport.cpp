@@ -2,6 +2,9 @@
 
 #include <memory>
 #include <new>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "math/EditFenced.h"
 #include "math/EditFrac.h"
@@ -105,6 +108,7 @@ class CConverter {
   explicit CConverter(int nDepth) : m_nDepth(nDepth) {}
 
   CMathMLToken* Convert(CQVXMLNode* n, CEditNode* target);
+  void SizeEmptySlots();
 
  private:
   template <class E>
@@ -115,6 +119,7 @@ class CConverter {
       element->m_nBorderAfterWidth = ml->m_borderProps.m_nBorderAfterWidth;
     }
     CopyMathStyle(element, n);
+    if constexpr (std::is_base_of_v<CEditMathElement, E>) m_pElement = element;
     return element;
   }
   // Converts the node into the element and closes the slot with a slot end.
@@ -131,6 +136,7 @@ class CConverter {
   void Table(CQVXMLNode* n, CEditNode* target);
 
   int m_nDepth;
+  CEditMathElement* m_pElement = nullptr;
 };
 
 // Inside an in-text answer every element carries the answer's mark: only the outermost one
@@ -414,12 +420,40 @@ CMathMLToken* CConverter::Convert(CQVXMLNode* n, CEditNode* target) {
   }
 }
 
+// MathML keeps no size for an empty slot, so its end takes the size its position gives, as
+// the slots of a new element do: from the first full-size slot that holds something, else
+// from the element.
+void CConverter::SizeEmptySlots() {
+  if (!m_pElement) return;
+  std::vector<std::pair<CEditNode*, bool>> ends;  // each slot's end, and whether the slot is empty
+  bool atSlotStart = true;
+  for (int i = 0; i < m_pElement->GetChildCount(); ++i) {
+    CEditNode* child = m_pElement->GetEditChildAt(i);
+    const bool isEnd = child && (child->m_nType & NT_LINEBREAK);
+    if (isEnd) ends.emplace_back(child, atSlotStart);
+    atSlotStart = isEnd;
+  }
+  LONG lfFullHeight = m_pElement->m_lf.lfHeight;
+  for (size_t slot = 0; slot < ends.size(); ++slot) {
+    if (ends[slot].second || m_pElement->IsScriptSlot(int(slot))) continue;
+    lfFullHeight = ends[slot].first->m_lf.lfHeight;
+    break;
+  }
+  for (size_t slot = 0; slot < ends.size(); ++slot)
+    if (ends[slot].second)
+      ends[slot].first->m_lf.lfHeight =
+          m_pElement->IsScriptSlot(int(slot)) ? CEditMathContainer::ScriptHeight(lfFullHeight) : lfFullHeight;
+}
+
 }  // namespace
 
 CMathMLToken* ConvertMathMLToNodes(CQVXMLNode* pMathML, CEditNode* pTarget, int nDepth) {
   if (!pMathML || !pTarget) return nullptr;
   if (nDepth > kMaxMathMLDepth) throw CMathMLTooDeep{};
-  return CConverter(nDepth).Convert(pMathML, pTarget);
+  CConverter converter(nDepth);
+  CMathMLToken* last = converter.Convert(pMathML, pTarget);
+  converter.SizeEmptySlots();
+  return last;
 }
 
 void CopyMathStyle(CEditNode* pElement, const CQVXMLNode* pMathML) {

@@ -6,6 +6,7 @@
 #include <libxslt/xsltInternals.h>
 #include <libxslt/xsltutils.h>
 
+#include <climits>
 #include <memory>
 #include <mutex>
 
@@ -33,19 +34,30 @@ using DocPtr = std::unique_ptr<xmlDoc, DocDeleter>;
 
 // A stylesheet comes with the sheet, so it may be damaged or made to run for ever: every
 // instruction and template call counts, and past the budget the transformation stops and
-// fails. Sheet stylesheets call templates a few levels deep and run some thousand steps.
-// Memory is bounded too, as a few steps can copy a tree into gigabytes; a 20-page sheet's
-// transformation holds under 2 MB.
-constexpr unsigned long kMaxTransformSteps = 4000000;
-constexpr int kMaxTemplateDepth = 200;
+// fails. Memory is bounded too, as a few steps can copy a tree into gigabytes; a 20-page
+// sheet's transformation holds under 2 MB.
+// Step and XPath budgets grow with the sheet, so that every sheet the writer makes reads
+// back while a small one stops early. A sheet's stylesheet runs each instruction about once.
 // One step can be a single XPath expression of nested predicates, quadratic or worse in the
-// document; a 20-page sheet's whole transformation evaluates some 20 thousand operations.
-constexpr unsigned long kMaxXPathOperations = 10000000;
+// document; a sheet's part paths each walk the questions before their own, some 20 thousand
+// operations for 20 pages, 18 million for 3,000 major questions of two parts: each template
+// may walk the source a few times.
+constexpr unsigned long kBaseTransformSteps = 4000000;
+constexpr unsigned long kStepsPerNode = 16;
+constexpr int kMaxTemplateDepth = 200;
+constexpr unsigned long kBaseXPathOperations = 10000000;
+constexpr unsigned long kXPathOperationsPerTemplateAndNode = 4;
 constexpr std::size_t kMaxTransformBytes = std::size_t(256) << 20;
+
+struct TRANSFORM_LIMITS {
+  unsigned long steps = kBaseTransformSteps;
+  unsigned long xpathOperations = kBaseXPathOperations;
+};
 
 struct STEP_BUDGET {
   xsltTransformContext* context = nullptr;
   CDomMemoryBudget* memory = nullptr;
+  TRANSFORM_LIMITS limits;
   unsigned long steps = 0;
   bool exceeded = false;
 };
@@ -65,7 +77,7 @@ void StopOutOfMemory(xsltTransformContext* context, CDomMemoryBudget& memory) {
 
 void CountStep(xsltTransformContext* context) {
   if (!g_pBudget || context != g_pBudget->context) return;
-  if (++g_pBudget->steps > kMaxTransformSteps) g_pBudget->exceeded = true;
+  if (++g_pBudget->steps > g_pBudget->limits.steps) g_pBudget->exceeded = true;
   if (g_pBudget->memory->Exceeded())
     StopOutOfMemory(context, *g_pBudget->memory);
   else if (g_pBudget->exceeded)
@@ -92,13 +104,15 @@ void InstallStepCounter() {
 // Counts the context's steps, and bounds its XPath operations, while it lives.
 class CStepBudgetScope {
  public:
-  CStepBudgetScope(xsltTransformContext* context, CDomMemoryBudget& memory) : m_pSaved(g_pBudget) {
+  CStepBudgetScope(xsltTransformContext* context, CDomMemoryBudget& memory, const TRANSFORM_LIMITS& limits)
+      : m_pSaved(g_pBudget) {
     InstallStepCounter();
     m_budget.context = context;
     m_budget.memory = &memory;
+    m_budget.limits = limits;
     context->debugStatus = XSLT_DEBUG_RUN;
     context->maxTemplateDepth = kMaxTemplateDepth;
-    if (context->xpathCtxt) context->xpathCtxt->opLimit = kMaxXPathOperations;
+    if (context->xpathCtxt) context->xpathCtxt->opLimit = limits.xpathOperations;
     g_pBudget = &m_budget;
   }
   ~CStepBudgetScope() { g_pBudget = m_pSaved; }
@@ -107,13 +121,57 @@ class CStepBudgetScope {
 
   bool Exceeded() const {
     const xmlXPathContext* xpath = m_budget.context->xpathCtxt;
-    return m_budget.exceeded || (xpath && xpath->opCount >= kMaxXPathOperations);
+    return m_budget.exceeded || (xpath && xpath->opCount >= m_budget.limits.xpathOperations);
   }
 
  private:
   STEP_BUDGET m_budget;
   STEP_BUDGET* m_pSaved;
 };
+
+bool IsXsltTemplate(const xmlNode* node) {
+  return node->ns && xmlStrEqual(node->ns->href, XSLT_NAMESPACE) && xmlStrEqual(node->name, BAD_CAST "template");
+}
+
+struct NODE_COUNT {
+  unsigned long elements = 0;
+  unsigned long templates = 0;
+};
+
+// Elements and XSLT templates of a document, walked without recursion.
+NODE_COUNT CountElements(xmlDoc* doc) {
+  NODE_COUNT count;
+  for (xmlNode* node = xmlDocGetRootElement(doc); node;) {
+    ++count.elements;
+    if (IsXsltTemplate(node)) ++count.templates;
+    if (xmlNode* child = xmlFirstElementChild(node)) {
+      node = child;
+      continue;
+    }
+    while (node && !xmlNextElementSibling(node))
+      node = node->parent && node->parent->type == XML_ELEMENT_NODE ? node->parent : nullptr;
+    if (node) node = xmlNextElementSibling(node);
+  }
+  return count;
+}
+
+// Saturating, so that no document can wrap a budget round to a small one.
+unsigned long AddCapped(unsigned long a, unsigned long long b) {
+  const unsigned long long sum = a + b;
+  return sum > ULONG_MAX ? ULONG_MAX : static_cast<unsigned long>(sum);
+}
+
+TRANSFORM_LIMITS LimitsFor(xmlDoc* input, xmlDoc* style) {
+  const NODE_COUNT source = CountElements(input);
+  const NODE_COUNT sheet = CountElements(style);
+  const unsigned long long nodes = static_cast<unsigned long long>(source.elements) + sheet.elements;
+  TRANSFORM_LIMITS limits;
+  limits.steps = AddCapped(kBaseTransformSteps, kStepsPerNode * nodes);
+  limits.xpathOperations =
+      AddCapped(kBaseXPathOperations, kXPathOperationsPerTemplateAndNode *
+                                          static_cast<unsigned long long>(sheet.templates) * source.elements);
+  return limits;
+}
 
 [[noreturn]] void ThrowTransformError(const CDomErrorTrap& trap, std::u16string_view what) {
   std::string detail = trap.AllMessages().empty() ? std::string("no detail") : trap.AllMessages();
@@ -162,7 +220,7 @@ std::u16string TransformDom(xmlNode* source, xmlNode* stylesheet) {
   if (!context) throw CDomException(DOM_E_OUTOFMEMORY, u"Out of memory.");
   xsltSetCtxtSecurityPrefs(DomSecurityPrefs(), context.get());
   CDomMemoryBudget memory(kMaxTransformBytes);
-  CStepBudgetScope budget(context.get(), memory);
+  CStepBudgetScope budget(context.get(), memory, LimitsFor(input.get(), style->doc));
   DocPtr result(xsltApplyStylesheetUser(style.get(), input.get(), nullptr, nullptr, nullptr, context.get()));
   if (budget.Exceeded())
     throw CDomException(DOM_E_FAIL, u"The transformation failed: it runs longer than any sheet needs.");

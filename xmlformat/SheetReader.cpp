@@ -78,6 +78,7 @@ BOOL CSheetReader::LoadDefaultPrint(CEditPrint* pPrint, BOOL bVerticalMode) {
 }
 
 BOOL CSheetReader::LoadXmlFile(CEditPrint* pPrint, const char* pszPath) {
+  Reset();
   CDomDocument doc;
   BOOL bLoaded = FALSE;
   try {
@@ -90,6 +91,7 @@ BOOL CSheetReader::LoadXmlFile(CEditPrint* pPrint, const char* pszPath) {
 }
 
 BOOL CSheetReader::LoadXmlString(CEditPrint* pPrint, const char16_t* pszXml, const char* pszDocPath) {
+  Reset();
   CDomDocument doc;
   BOOL bLoaded = FALSE;
   try {
@@ -113,8 +115,8 @@ BOOL CSheetReader::LoadParsed(CEditPrint* pPrint, CDomDocument& doc, BOOL bLoade
 }
 
 BOOL CSheetReader::ParsePrintXml(CEditPrint* pPrint, CDomDocument& doc) {
+  Reset();
   if (!pPrint) return FALSE;
-  m_strError.Empty();
   const int bSavedVertical = g_bVerticalWriting;
   try {
     Parse(pPrint, doc);
@@ -131,6 +133,14 @@ BOOL CSheetReader::ParsePrintXml(CEditPrint* pPrint, CDomDocument& doc) {
   m_bHasSearchInfo = FALSE;
   if (m_strError.IsEmpty()) m_strError = u"the sheet could not be read";
   return FALSE;
+}
+
+// Each read reports on itself alone.
+void CSheetReader::Reset() {
+  m_arrMessages.clear();
+  m_arrWarnings.clear();
+  m_strError.Empty();
+  m_bHasSearchInfo = FALSE;
 }
 
 void CSheetReader::Parse(CEditPrint* pPrint, CDomDocument& doc) {

@@ -37,6 +37,7 @@ class CSheetReader {
   BOOL HasSearchInfo() const { return m_bHasSearchInfo; }
 
  private:
+  void Reset();
   BOOL LoadParsed(CEditPrint* pPrint, CDomDocument& doc, BOOL bLoaded, const char* pszPath);
   void Parse(CEditPrint* pPrint, CDomDocument& doc);
   void ReadSearchTexts(CEditPrint* pPrint, CDomDocument& doc);

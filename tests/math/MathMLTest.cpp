@@ -12,6 +12,12 @@
 #include "math/EditMathCyukai.h"
 #include "math/EditOPresubSub.h"
 #include "math/EditSub.h"
+#include "math/EditSuper.h"
+#include "math/EditSubsup.h"
+#include "math/EditSigmaSubsup.h"
+#include "math/EditRoot.h"
+#include "math/EditOver.h"
+#include "math/EditFrac.h"
 #include "math/EditUnder2.h"
 #include "math/FormulaBitmap.h"
 #include "math/MathMLExport.h"
@@ -21,46 +27,7 @@
 #include "model/NodeFactory.h"
 #include "platform/DomNodeList.h"
 #include "tests/math/FormulaSamples.h"
-
-namespace {
-
-class MathMLTest : public ::testing::Test {
- protected:
-  // The formula's MathML as the sheet file holds it.
-  std::string Exported(CEditNode* formula) {
-    CMathMLMath math;
-    ExportMathChildren(formula, 0, &math);
-    return Written(&math);
-  }
-  std::string Written(CQVXMLNode* math) {
-    CDomDocument doc;
-    CDomNode element = doc.createElement(u"math");
-    doc.appendChild(element);
-    EXPECT_TRUE(WriteDomAttributes(math, DOM_TARGET{doc, element}));
-    const QString path = m_dir.filePath("math.xml");
-    doc.save(path.toStdU16String());
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-  }
-  // The MathML text read back into a new formula.
-  std::unique_ptr<CEditMath> Imported(const std::string& xml) {
-    CDomDocument doc;
-    EXPECT_TRUE(doc.loadXML(QString::fromStdString(xml).toStdU16String()));
-    std::unique_ptr<CQVXMLNode> tree(CreateNode(XE_MATH));
-    LoadXmlNodeTree(tree.get(), doc.documentElement());
-    auto formula = std::make_unique<CEditMath>();
-    ConvertMathMLToNodes(tree.get(), formula.get());
-    formula->AppendChild(new CEditMathCR);
-    return formula;
-  }
-  std::unique_ptr<CEditMath> ImportedText(const char16_t* body) {
-    return Imported(QString::fromStdU16String(u"<math>" + std::u16string(body) + u"</math>").toStdString());
-  }
-
-  QTemporaryDir m_dir;
-};
-
-}  // namespace
+#include "tests/math/MathMLFixture.h"
 
 TEST_F(MathMLTest, RunsBecomeTokensByClassAndFormat) {
   std::unique_ptr<CEditMath> formula(MakeFormula(u"12x"));
@@ -158,6 +125,43 @@ TEST_F(MathMLTest, SpecialFormsImportAsTheirClasses) {
     std::unique_ptr<CEditMath> formula = ImportedText(row.body);
     ASSERT_GE(formula->GetChildCount(), 2) << QString::fromUtf16(row.body).toStdString();
     EXPECT_TRUE(row.check(formula->GetEditChildAt(0))) << QString::fromUtf16(row.body).toStdString();
+  }
+}
+
+// An empty slot is written as an empty mrow without a size; read back, its end takes the size
+// its position gives, so that the formula lays out as it did before it was written.
+TEST_F(MathMLTest, AnEmptySlotKeepsTheSizeOfItsPosition) {
+  struct ROW {
+    const char* name;
+    LONG lfHeight;
+    std::function<void(CEditNode*)> put;
+  };
+  const ROW rows[] = {
+      {"empty exponent", -371, [](CEditNode* end) { Put<CEditSuper>(end, {u"x", u""}); }},
+      {"empty exponent at 20 points", -706, [](CEditNode* end) { Put<CEditSuper>(end, {u"x", u""}); }},
+      {"empty subscript", -371, [](CEditNode* end) { Put<CEditSub>(end, {u"x", u""}); }},
+      {"one empty script of two", -371, [](CEditNode* end) { Put<CEditSubsup>(end, {u"x", u"", u"1"}); }},
+      {"empty root index", -371, [](CEditNode* end) { Put<CEditRoot>(end, {u"", u"x"}); }},
+      {"empty over script", -371, [](CEditNode* end) { Put<CEditOver>(end, {u"", u"ab"}); }},
+      {"empty denominator at 20 points", -706, [](CEditNode* end) { Put<CEditFrac>(end, {u"1", u""}); }},
+      {"sum with an empty upper limit", -371, [](CEditNode* end) { Put<CEditSigmaSubsup>(end, {u"", u"k=1"}); }},
+  };
+  for (const ROW& row : rows) {
+    std::unique_ptr<CEditMath> formula(MakeFormula(u""));
+    CEditNode* end = formula->GetEditChildAt(0);
+    end->m_lf.lfHeight = row.lfHeight;
+    row.put(end);
+    Layout(*formula);
+    std::unique_ptr<CEditMath> read = Imported(Exported(formula.get()));
+    Layout(*read);
+    CEditNode* element = formula->GetEditChildAt(0);
+    CEditNode* readElement = read->GetEditChildAt(0);
+    ASSERT_EQ(readElement->GetChildCount(), element->GetChildCount()) << row.name;
+    for (int i = 0; i < element->GetChildCount(); ++i)
+      EXPECT_EQ(readElement->GetEditChildAt(i)->m_lf.lfHeight, element->GetEditChildAt(i)->m_lf.lfHeight)
+          << row.name << ", child " << i;
+    EXPECT_EQ(read->m_nWidth, formula->m_nWidth) << row.name;
+    EXPECT_EQ(read->m_nHeight, formula->m_nHeight) << row.name;
   }
 }
 

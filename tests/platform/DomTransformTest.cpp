@@ -211,3 +211,28 @@ TEST(DomTransform, FailureKeepsTheFirstMessagesOnly) {
     EXPECT_LT(e.Description().size(), 100000u);
   }
 }
+
+// A stylesheet of the sheet's shape: the root template applies one path per part, two parts
+// to a question, each path walks the questions before its own, and each part has a template of
+// its own. Its XPath work grows with the questions squared, past any fixed budget, and still
+// runs in full.
+TEST(DomTransform, StylesheetsOfLargeSheetsRunInFull) {
+  constexpr int kQuestions = 2500;
+  std::u16string source = u"<print>";
+  std::u16string calls;
+  std::u16string templates;
+  for (int i = 1; i <= kQuestions; ++i) {
+    source += u"<q><b/><c/></q>";
+    for (const char16_t* part : {u"/b", u"/c"}) {
+      const std::u16string path = u"/print/q[" + QString::number(i).toStdU16String() + u"]" + part;
+      calls += u"<xsl:apply-templates select='" + path + u"'/>";
+      templates += u"<xsl:template match='" + path + u"'><p/></xsl:template>";
+    }
+  }
+  CDomDocument doc;
+  ASSERT_TRUE(doc.loadXML(source + u"</print>"));
+  const std::u16string result =
+      doc.transformNode(EmbeddedStylesheetFrom(u"<xsl:template match='/'><r>" + calls + u"</r></xsl:template>" + templates));
+  ASSERT_TRUE(doc.loadXML(result));
+  EXPECT_EQ(doc.selectNodes(u"/r/p").length(), 2 * kQuestions);
+}

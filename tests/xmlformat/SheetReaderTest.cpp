@@ -7,11 +7,13 @@
 
 #include "elements/EditHaiten.h"
 #include "elements/EditPrint.h"
+#include "model/EditCR.h"
 #include "model/EditSentence.h"
 #include "model/FoPageElements.h"
 #include "model/GdiCache.h"
 #include "model/XslElements.h"
 #include "tests/support/StringWPrint.h"
+#include "xmlformat/FoItemFactory.h"
 #include "xmlformat/SheetReader.h"
 #include "xmlformat/SheetWriter.h"
 #include "xmlformat/XmlResources.h"
@@ -32,6 +34,36 @@ std::u16string Replaced(std::u16string text, std::u16string_view from, std::u16s
 }
 
 std::string Utf8(const CStringW& s) { return QString::fromStdU16String(s.str()).toStdString(); }
+
+int CountDescendants(const CQVXMLNode& node, DWORD nType) {
+  int count = 0;
+  for (int i = 0; i < node.GetChildCount(); ++i) {
+    const CQVXMLNode* child = node.GetChildAt(i);
+    count += (child->m_nType == nType) + CountDescendants(*child, nType);
+  }
+  return count;
+}
+
+// The question part of minor question 1 of major 1, holding a points node and a line end.
+CEditSentence* AppendMinorQuestion(CEditPrint& root) {
+  auto* part = new CEditSentence();
+  part->m_nKind = CEditSentence::KindQuestion;
+  part->m_nMajor = 1;
+  part->m_nMinor = 1;
+  part->AppendChild(new CEditHaiten());
+  part->AppendChild(new CEditCR());
+  root.AppendChild(part);
+  return part;
+}
+
+// Objects are only made from side files that exist, and the tests' sheets name none that do.
+class CNoItems : public CFoItemFactory {
+ public:
+  CEditNode* CreateObjectNode(CArchive&, const CStringW&, int, int) override {
+    ADD_FAILURE() << "no object should be made";
+    return new CEditNode;
+  }
+};
 
 class SheetReaderTest : public ::testing::Test {
  protected:
@@ -185,23 +217,91 @@ TEST_F(SheetReaderTest, OnlyTheFirstPageMasterSetsTheDirection) {
   EXPECT_EQ(g_bVerticalWriting, 0);
 }
 
+// The points of a part are written from its points node and read back into the part and one
+// points node, which the reader then refreshes from the part: a minor question that does not
+// show a total loses its show flag.
 TEST_F(SheetReaderTest, AnExistingPointsNodeIsRefreshedNotDoubled) {
-  ASSERT_TRUE(CSheetReader().LoadDefaultPrint(&m_root, FALSE));
-  CEditSentence* part = m_root.FindMajorPart(1, 1);
-  part->m_haiten.m_nEach = 7;
-  ASSERT_TRUE(WriteSheetXml(&m_root, Path("points.qvp").c_str()));
+  struct ROW {
+    const char* name;
+    int nMinor;
+    int nForm;
+    int nEach;
+    int nTotal;
+    int bVisibleAfter;
+  };
+  const ROW rows[] = {
+      {"per question only", 0, HAITEN_INFO::FormEachCount, 7, 0, 1},
+      {"total only", 0, HAITEN_INFO::FormSum, 0, 12, 1},
+      {"minor question with both", 1, HAITEN_INFO::FormEachSum, 3, 9, 0},
+      {"minor question with a total only", 1, HAITEN_INFO::FormSum, 0, 12, 1},
+  };
+  for (const ROW& row : rows) {
+    CEditPrint first;
+    ASSERT_TRUE(CSheetReader().LoadDefaultPrint(&first, FALSE));
+    CEditSentence* part = row.nMinor ? AppendMinorQuestion(first) : first.FindMajorPart(1, 1);
+    auto* node = dynamic_cast<CEditHaiten*>(part->FindDescendant(NTYPE_EDITHAITEN));
+    ASSERT_TRUE(node) << row.name;
+    part->m_haiten.m_nForm = row.nForm;
+    part->m_haiten.m_nEach = row.nEach;
+    part->m_haiten.m_nTotal = row.nTotal;
+    part->m_haiten.m_bVisible = 1;
+    node->m_haiten = part->m_haiten;
+    ASSERT_TRUE(WriteSheetXml(&first, Path("points.qvp").c_str()));
 
-  CEditPrint second;
-  ASSERT_TRUE(CSheetReader().LoadXmlFile(&second, Path("points.qvp").c_str()));
-  CEditSentence* read = second.FindMajorPart(1, 1);
-  int count = 0;
-  for (CQVXMLNode* node = read->FindDescendant(NTYPE_EDITHAITEN); node; node = node->GetNextSibling())
-    count += node->m_nType == NTYPE_EDITHAITEN;
-  EXPECT_EQ(count, 1);
-  auto* points = dynamic_cast<CEditHaiten*>(read->FindDescendant(NTYPE_EDITHAITEN));
-  ASSERT_TRUE(points);
-  EXPECT_EQ(points->m_haiten.m_nEach, read->m_haiten.m_nEach);
-  EXPECT_EQ(points->m_bHidden, 2);
+    CEditPrint second;
+    ASSERT_TRUE(CSheetReader().LoadXmlFile(&second, Path("points.qvp").c_str())) << row.name;
+    CEditSentence* read = row.nMinor ? second.FindMinorPart(1, row.nMinor, 1) : second.FindMajorPart(1, 1);
+    ASSERT_TRUE(read) << row.name;
+    EXPECT_EQ(CountDescendants(*read, NTYPE_EDITHAITEN), 1) << row.name;
+    auto* points = dynamic_cast<CEditHaiten*>(read->FindDescendant(NTYPE_EDITHAITEN));
+    ASSERT_TRUE(points) << row.name;
+    for (const HAITEN_INFO* info : {&read->m_haiten, &points->m_haiten}) {
+      EXPECT_EQ(info->m_nForm, row.nForm) << row.name;
+      EXPECT_EQ(info->m_nEach, row.nEach) << row.name;
+      EXPECT_EQ(info->m_nTotal, row.nTotal) << row.name;
+      EXPECT_EQ(info->m_bVisible, row.bVisibleAfter) << row.name;
+    }
+  }
+}
+
+// Size, the four margins (all different) and the columns come back as they were written;
+// vertical sheets are written turned and turned back on reading.
+TEST_F(SheetReaderTest, PageGeometrySurvivesARoundTrip) {
+  struct ROW {
+    const char* name;
+    BOOL bVertical;
+    LONG nColumns;
+  };
+  const ROW rows[] = {
+      {"horizontal", FALSE, 1}, {"vertical", TRUE, 1},         {"two columns", FALSE, 2},
+      {"vertical, two columns", TRUE, 2}, {"three columns", FALSE, 3},
+  };
+  const SIZE size{21000, 29700};
+  const RECT margins{1000, 2000, 3000, 4000};
+  for (const ROW& row : rows) {
+    CEditPrint first;
+    ASSERT_TRUE(CSheetReader().LoadDefaultPrint(&first, row.bVertical));
+    first.SetPageSize(&size);
+    first.SetMargins(&margins);
+    first.m_page.m_nColumnCount = row.nColumns;
+    ASSERT_TRUE(WriteSheetXml(&first, Path("page.qvp").c_str())) << row.name;
+
+    CEditPrint second;
+    CSheetReader reader;
+    ASSERT_TRUE(reader.LoadXmlFile(&second, Path("page.qvp").c_str())) << row.name << ": " << Utf8(reader.GetError());
+    EXPECT_EQ(second.m_nReserved0, row.bVertical) << row.name;
+    SIZE readSize;
+    second.GetPageSize(&readSize);
+    EXPECT_EQ(readSize.cx, size.cx) << row.name;
+    EXPECT_EQ(readSize.cy, size.cy) << row.name;
+    RECT readMargins;
+    second.GetMargins(&readMargins);
+    EXPECT_EQ(readMargins.left, margins.left) << row.name;
+    EXPECT_EQ(readMargins.top, margins.top) << row.name;
+    EXPECT_EQ(readMargins.right, margins.right) << row.name;
+    EXPECT_EQ(readMargins.bottom, margins.bottom) << row.name;
+    EXPECT_EQ(second.m_page.m_nColumnCount, row.nColumns) << row.name;
+  }
 }
 
 TEST_F(SheetReaderTest, FailuresReportTheirMessageAndKeepTheDirection) {
@@ -242,4 +342,39 @@ TEST_F(SheetReaderTest, AParseMessageNamesLineAndColumn) {
   ASSERT_EQ(m_reader.GetMessages().size(), 1u);
   EXPECT_NE(Utf8(m_reader.GetMessages()[0]).find("Source=Line:2; Char:"), std::string::npos)
       << Utf8(m_reader.GetMessages()[0]);
+}
+
+// One reader used again: each read reports its own messages and warnings, none of an earlier one.
+TEST_F(SheetReaderTest, AReusedReaderReportsOnlyItsLastRead) {
+  CNoItems items;
+  CSheetReader reader(&items);
+  const std::u16string malformed = u"<print>\n  <dmon></print>";
+  std::u16string withMissingObject =
+      Replaced(Template(IDR_XML_NEW_HORIZONTAL), u"<xsl:value-of select=\"sp[1]\"/></fo:inline>",
+               u"<xsl:value-of select=\"sp[1]\"/></fo:inline><fo:instream-foreign-object>"
+               u"<object data=\"missing-01.bin\" width=\"20mm\" height=\"10mm\"/></fo:instream-foreign-object>");
+  withMissingObject = Replaced(withMissingObject, u"<SearchProgID></SearchProgID>", u"<SearchProgID>prog</SearchProgID>");
+  const std::string docPath = Path("sheet.qvp");
+
+  EXPECT_FALSE(reader.LoadXmlString(&m_root, malformed.c_str()));
+  EXPECT_EQ(reader.GetMessages().size(), 1u);
+
+  CEditPrint second;
+  ASSERT_TRUE(reader.LoadXmlString(&second, withMissingObject.c_str(), docPath.c_str())) << Utf8(reader.GetError());
+  EXPECT_TRUE(reader.GetMessages().empty());
+  EXPECT_TRUE(reader.GetError().IsEmpty());
+  EXPECT_EQ(reader.GetWarnings().size(), 1u);
+  EXPECT_TRUE(reader.HasSearchInfo());
+
+  CEditPrint third;
+  EXPECT_FALSE(reader.LoadXmlString(&third, malformed.c_str()));
+  EXPECT_EQ(reader.GetMessages().size(), 1u);
+  EXPECT_TRUE(reader.GetWarnings().empty());
+  EXPECT_FALSE(reader.HasSearchInfo());
+
+  CEditPrint fourth;
+  ASSERT_TRUE(reader.LoadDefaultPrint(&fourth, FALSE));
+  EXPECT_TRUE(reader.GetMessages().empty());
+  EXPECT_TRUE(reader.GetWarnings().empty());
+  EXPECT_TRUE(reader.GetError().IsEmpty());
 }
