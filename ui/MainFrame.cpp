@@ -165,7 +165,10 @@ void CMainFrame::OnUpdateFrameTitle() {
   if (!m_pHost) return;
   const QString title = m_pHost->GetDocumentTitle() + QStringLiteral("[*] - ") + m_pHost->GetAppTitle();
   if (windowTitle() != title) setWindowTitle(title);
-  setWindowModified(m_pHost->IsDocumentModified());
+  // Setting the mark, even to its value, rewrites the title in the window system, whose answer
+  // wakes the event loop and runs this again.
+  const bool bModified = m_pHost->IsDocumentModified();
+  if (isWindowModified() != bModified) setWindowModified(bModified);
 }
 
 // Before a shortcut is looked up, its command's state is brought up to date, so that a
