@@ -145,6 +145,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   CEditNode* GetEditedNameField() const { return m_pKimeiran; }
   void SetEditedNameField(CEditNode* pNameField) override { m_pKimeiran = pNameField; }
   void SaveCaretContext() override { m_savedCaret = m_caret; }
+  const CEditCaret& GetSavedCaret() const { return m_savedCaret; }
 
  protected:
   // The back buffer; a null image when it cannot be made.
