@@ -227,6 +227,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   // Caret keys.
   BOOL HandleCaretKey(int nKey, BOOL bShift);
   CEditNode* MoveToCaretStop(CEditNode* pNode, BOOL bExtend, CEditNode* (CEditNode::*pfnMove)(CEditCaret*, BOOL));
+  void SetSelectionAnchor(CEditNode* pAnchor);
   BOOL CaretLeft(BOOL bExtend);
   BOOL CaretRight(BOOL bExtend);
   BOOL CaretUp(BOOL bExtend);

@@ -58,6 +58,30 @@ INSTANTIATE_TEST_SUITE_P(
                       KEY_CASE{true, 5, Qt::Key_Right, false, 1, 1}, KEY_CASE{true, 1, Qt::Key_Down, true, 2, 0},
                       KEY_CASE{true, 5, Qt::Key_Home, false, 4, 0}));
 
+// From a place that is no caret stop, the caret goes to the nearest stop that way; with Shift
+// that move selects what the caret passed over.
+TEST_F(VorelViewKeysTest, ShiftFromAPlaceThatIsNoStopSelects) {
+  struct {
+    bool bVertical;
+    Qt::Key key;
+    int nTo;
+  } const cases[] = {
+      {false, Qt::Key_Left, 0}, {false, Qt::Key_Right, 2}, {true, Qt::Key_Up, 0}, {true, Qt::Key_Down, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.bVertical << ' ' << c.key);
+    MakeLines(c.bVertical);
+    Node(1)->m_bCaretStop = 0;
+    m_view.SetCaretNode(Node(1));
+    Key(c.key, Qt::ShiftModifier);
+    EXPECT_EQ(m_view.GetCaret().m_pCaretNode, Node(c.nTo));
+    EXPECT_EQ(m_view.GetCaret().m_pAnchor, Node(1));
+    m_view.SetCaretNode(Node(1));
+    Key(c.key);
+    EXPECT_EQ(m_view.GetCaret().m_pCaretNode, Node(c.nTo));
+    EXPECT_EQ(m_view.GetCaret().m_pAnchor, nullptr);
+  }
+}
+
 // Outside text mode the caret keys do nothing.
 TEST_F(VorelViewKeysTest, CaretKeysRestOutsideTextMode) {
   MakeLines(false);
