@@ -6,15 +6,20 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QWindow>
 
 #include "resources/MenuTable.h"
 #include "resources/StringTable.h"
 #include "ui/CmdUI.h"
 #include "ui/FrameHost.h"
 #include "ui/StandardToolBar.h"
+
+// Off unless asked for through QT_LOGGING_RULES: start-up checks of the built program read it.
+Q_LOGGING_CATEGORY(lcFrame, "qr70.frame", QtWarningMsg)
 
 namespace {
 
@@ -245,6 +250,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
   event->accept();
   if (m_pHost) m_pHost->OnFrameClosed();
+}
+
+// The title as the window system shows it.
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  qCInfo(lcFrame).noquote() << "main window shown:" << (windowHandle() ? windowHandle()->title() : windowTitle());
 }
 
 void CMainFrame::OnExportWord() {
