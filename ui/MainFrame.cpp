@@ -18,10 +18,10 @@
 #include "ui/FrameHost.h"
 #include "ui/StandardToolBar.h"
 
+namespace {
+
 // Off unless asked for through QT_LOGGING_RULES: start-up checks of the built program read it.
 Q_LOGGING_CATEGORY(lcFrame, "qr70.frame", QtWarningMsg)
-
-namespace {
 
 constexpr int kDefaultWidth = 1024;
 constexpr int kDefaultHeight = 768;
