@@ -145,6 +145,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   CEditNode* GetEditedNameField() const { return m_pKimeiran; }
   void SetEditedNameField(CEditNode* pNameField) override { m_pKimeiran = pNameField; }
   void SaveCaretContext() override { m_savedCaret = m_caret; }
+  const CEditCaret& GetSavedCaret() const { return m_savedCaret; }
 
  protected:
   // The back buffer; a null image when it cannot be made.
@@ -226,6 +227,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   // Caret keys.
   BOOL HandleCaretKey(int nKey, BOOL bShift);
   CEditNode* MoveToCaretStop(CEditNode* pNode, BOOL bExtend, CEditNode* (CEditNode::*pfnMove)(CEditCaret*, BOOL));
+  void SetSelectionAnchor(CEditNode* pAnchor);
   BOOL CaretLeft(BOOL bExtend);
   BOOL CaretRight(BOOL bExtend);
   BOOL CaretUp(BOOL bExtend);

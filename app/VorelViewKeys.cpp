@@ -108,7 +108,7 @@ BOOL CVorelView::MoveCaretBy(const std::function<CEditNode*(CEditNode*)>& move) 
 }
 
 // From a position that is no caret stop, the nearest stop that way is the move: a further
-// step would pass over a character.
+// step would pass over a character. With Shift, the step that reaches the stop selects.
 BOOL CVorelView::CaretLeft(BOOL bExtend) {
   return MoveCaretBy([&](CEditNode* node) { return MoveToCaretStop(node, bExtend, &CEditNode::MoveCaretLeft); });
 }
@@ -119,13 +119,24 @@ BOOL CVorelView::CaretRight(BOOL bExtend) {
 
 CEditNode* CVorelView::MoveToCaretStop(CEditNode* pNode, BOOL bExtend, CEditNode* (CEditNode::*pfnMove)(CEditCaret*, BOOL)) {
   if (IsCaretStopNode(pNode)) return (pNode->*pfnMove)(&m_caret, bExtend);
+  CEditNode* const anchor = m_caret.m_pAnchor;
+  CEditNode* from = pNode;
   CEditNode* moved = nullptr;
   while (!IsCaretStopNode(pNode)) {
+    from = pNode;
     moved = (pNode->*pfnMove)(&m_caret, FALSE);
     if (!moved || m_caret.m_pCaretNode == pNode) break;
     pNode = m_caret.m_pCaretNode;
   }
+  if (bExtend) SetSelectionAnchor(anchor ? anchor : from);
   return moved;
+}
+
+// A selection runs between children of one container; anything else selects nothing.
+void CVorelView::SetSelectionAnchor(CEditNode* pAnchor) {
+  CEditNode* caret = m_caret.m_pCaretNode;
+  const bool bSelects = pAnchor && caret && pAnchor != caret && pAnchor->GetParent() == caret->GetParent();
+  m_caret.m_pAnchor = bSelects ? pAnchor : nullptr;
 }
 
 BOOL CVorelView::CaretUp(BOOL bExtend) {

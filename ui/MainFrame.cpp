@@ -6,9 +6,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QWindow>
 
 #include "resources/MenuTable.h"
 #include "resources/StringTable.h"
@@ -17,6 +19,9 @@
 #include "ui/StandardToolBar.h"
 
 namespace {
+
+// Off unless asked for through QT_LOGGING_RULES: start-up checks of the built program read it.
+Q_LOGGING_CATEGORY(lcFrame, "qr70.frame", QtWarningMsg)
 
 constexpr int kDefaultWidth = 1024;
 constexpr int kDefaultHeight = 768;
@@ -165,7 +170,10 @@ void CMainFrame::OnUpdateFrameTitle() {
   if (!m_pHost) return;
   const QString title = m_pHost->GetDocumentTitle() + QStringLiteral("[*] - ") + m_pHost->GetAppTitle();
   if (windowTitle() != title) setWindowTitle(title);
-  setWindowModified(m_pHost->IsDocumentModified());
+  // Setting the mark, even to its value, rewrites the title in the window system, whose answer
+  // wakes the event loop and runs this again.
+  const bool bModified = m_pHost->IsDocumentModified();
+  if (isWindowModified() != bModified) setWindowModified(bModified);
 }
 
 // Before a shortcut is looked up, its command's state is brought up to date, so that a
@@ -242,6 +250,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
   event->accept();
   if (m_pHost) m_pHost->OnFrameClosed();
+}
+
+// The title as the window system shows it.
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  qCInfo(lcFrame).noquote() << "main window shown:" << (windowHandle() ? windowHandle()->title() : windowTitle());
 }
 
 void CMainFrame::OnExportWord() {

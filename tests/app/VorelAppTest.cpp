@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
+#include <vector>
 
 #include "app/VorelApp.h"
 #include "tests/support/TestPaths.h"
@@ -379,6 +381,40 @@ TEST_F(VorelAppTest, MenusUpdateWhenTheyOpen) {
   ASSERT_NE(menu, nullptr);
   emit menu->aboutToShow();
   EXPECT_EQ(help->text(), QStringLiteral("ロヴェナのヘルプ"));
+}
+
+// Counts the events of some types that reach one object.
+class CEventCounter : public QObject {
+ public:
+  CEventCounter(QObject* watched, std::initializer_list<QEvent::Type> types) : m_types(types) {
+    watched->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    for (QEvent::Type type : m_types) m_nCount += event->type() == type;
+    return false;
+  }
+  std::vector<QEvent::Type> m_types;
+  int m_nCount = 0;
+};
+
+// The window system answers every change of the title by waking the event loop, so an idle
+// pass that finds nothing changed must change nothing, or the loop never rests.
+TEST_F(VorelAppTest, IdlePassesChangeNothingUntilTheSheetDoes) {
+  ASSERT_TRUE(Start({}));
+  RunEventLoop();
+  CEventCounter changes(Frame(), {QEvent::WindowTitleChange, QEvent::ModifiedChange, QEvent::ActionChanged});
+  QTimer wakes;
+  wakes.start(1);
+  QEventLoop loop;
+  QTimer::singleShot(500, &loop, &QEventLoop::quit);
+  loop.exec();
+  EXPECT_EQ(changes.m_nCount, 0);
+
+  Doc()->SetModifiedFlag(TRUE);
+  QTimer::singleShot(200, &loop, &QEventLoop::quit);
+  loop.exec();
+  EXPECT_TRUE(Frame()->isWindowModified());
+  EXPECT_EQ(changes.m_nCount, 1);
 }
 
 TEST_F(VorelAppTest, PrinterPaperNeedsPrinterSettings) {

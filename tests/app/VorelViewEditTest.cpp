@@ -39,22 +39,32 @@ class CRefusingNode : public CEditNode {
 
 }  // namespace
 
+// Each character and the Backspace are a step; an undo is one layout pass, and redo brings
+// back the very nodes.
 TEST_F(VorelViewEditTest, TypedTextBackspaceUndoAndRedo) {
   const Bytes before = Snapshot();
+  const std::u16string original = PartText();
   CEditNode* caretBefore = m_view.GetCaret().m_pCaretNode;
   TypeKeys(QString::fromUtf16(u"あいう"));
-  EXPECT_EQ(PartText().substr(0, 3), u"あいう");
+  EXPECT_EQ(PartText(), u"あいう" + original);
   EXPECT_TRUE(m_doc.IsModified());
   CEditNode* typed = FirstPart()->GetEditChildAt(0);
   Key(Qt::Key_Backspace);
-  EXPECT_EQ(PartText().substr(0, 3), std::u16string(u"あい") + PartText().substr(2, 1));
+  EXPECT_EQ(PartText(), u"あい" + original);
+  const Bytes after = Snapshot();
   EXPECT_EQ(m_doc.GetHistory().GetGroupCount(), 4);
 
-  for (int i = 0; i < 4; ++i) Key(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(TreeBytes(), before);
+  for (int i = 0; i < 4; ++i) {
+    const int passes = m_view.GetLayoutPassCount();
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_view.GetLayoutPassCount(), passes + 1) << i;
+  }
+  EXPECT_EQ(Snapshot(), before);
   EXPECT_EQ(m_view.GetCaret().m_pCaretNode, caretBefore);
   Key(Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(FirstPart()->GetEditChildAt(0), typed);
+  for (int i = 0; i < 3; ++i) Key(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(Snapshot(), after);
 }
 
 // The composition is drawn by the view and changes nothing in the sheet; the commit is one
@@ -163,6 +173,25 @@ TEST_F(VorelViewEditTest, NameFieldRecordsSwitchTheMode) {
   }
 }
 
+// Redo keeps the caret the user had before it moves the caret to the recorded node.
+TEST_F(VorelViewEditTest, RedoOfANameFieldRecordSavesTheCaretBeforeItMoves) {
+  CEditNode* field = &m_doc.GetPrint()->m_kimeiran;
+  TypeKeys(QString::fromUtf16(u"あい"));
+  CEditNode* recorded = FirstPart()->GetEditChildAt(0);
+  CEditNode* user = FirstPart()->GetEditChildAt(1);
+  for (int code : {UNDO_ENTER_NAME_FIELD, UNDO_LEAVE_NAME_FIELD}) {
+    SCOPED_TRACE(code);
+    auto* group = new CUndoGroup;
+    group->AddNodeAction(code, field, recorded, 0, 0);
+    m_doc.GetHistory().PushUndo(group);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    m_view.SetCaretNode(user);
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(m_view.GetSavedCaret().m_pCaretNode, user);
+    EXPECT_EQ(m_view.GetCaret().m_pCaretNode, recorded);
+  }
+}
+
 TEST_F(VorelViewEditTest, TheCaretNeverStaysOnARemovedNode) {
   TypeKeys(QStringLiteral("ab"));
   CEditNode* after = m_view.GetCaret().m_pCaretNode;
@@ -229,7 +258,8 @@ TEST_F(VorelViewEditTest, ALeadByteWaitsForItsTrailByte) {
   EXPECT_EQ(PartText()[0], u'B');
 }
 
-// Typing replaces the selection; one undo brings back the selection and removes the typing.
+// Typing replaces the selection; one undo brings back the selection and removes the typing, one
+// redo does both again.
 TEST_F(VorelViewEditTest, TypingOverASelectionIsUndoneInOneStep) {
   TypeKeys(QStringLiteral("abc"));
   m_view.SetCaretNode(FirstPart()->GetEditChildAt(1));
@@ -241,8 +271,12 @@ TEST_F(VorelViewEditTest, TypingOverASelectionIsUndoneInOneStep) {
   TypeKeys(QStringLiteral("Z"));
   EXPECT_EQ(PartText().substr(0, 2), u"aZ");
   EXPECT_EQ(m_doc.GetHistory().GetGroupCount(), groups + 1);
+  const Bytes typed = Snapshot();
   Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Snapshot(), selected);
+  Key(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(Snapshot(), typed);
+  EXPECT_EQ(PartText().substr(0, 2), u"aZ");
 }
 
 // A refused insertion leaves the caret's font as it was; a selection deleted on the way stays

@@ -1,5 +1,8 @@
+#include <QLineEdit>
 #include <QScrollBar>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "tests/app/ViewFixture.h"
 
@@ -58,6 +61,30 @@ INSTANTIATE_TEST_SUITE_P(
                       KEY_CASE{true, 5, Qt::Key_Right, false, 1, 1}, KEY_CASE{true, 1, Qt::Key_Down, true, 2, 0},
                       KEY_CASE{true, 5, Qt::Key_Home, false, 4, 0}));
 
+// From a place that is no caret stop, the caret goes to the nearest stop that way; with Shift
+// that move selects what the caret passed over.
+TEST_F(VorelViewKeysTest, ShiftFromAPlaceThatIsNoStopSelects) {
+  struct {
+    bool bVertical;
+    Qt::Key key;
+    int nTo;
+  } const cases[] = {
+      {false, Qt::Key_Left, 0}, {false, Qt::Key_Right, 2}, {true, Qt::Key_Up, 0}, {true, Qt::Key_Down, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.bVertical << ' ' << c.key);
+    MakeLines(c.bVertical);
+    Node(1)->m_bCaretStop = 0;
+    m_view.SetCaretNode(Node(1));
+    Key(c.key, Qt::ShiftModifier);
+    EXPECT_EQ(m_view.GetCaret().m_pCaretNode, Node(c.nTo));
+    EXPECT_EQ(m_view.GetCaret().m_pAnchor, Node(1));
+    m_view.SetCaretNode(Node(1));
+    Key(c.key);
+    EXPECT_EQ(m_view.GetCaret().m_pCaretNode, Node(c.nTo));
+    EXPECT_EQ(m_view.GetCaret().m_pAnchor, nullptr);
+  }
+}
+
 // Outside text mode the caret keys do nothing.
 TEST_F(VorelViewKeysTest, CaretKeysRestOutsideTextMode) {
   MakeLines(false);
@@ -70,27 +97,41 @@ TEST_F(VorelViewKeysTest, CaretKeysRestOutsideTextMode) {
   }
 }
 
-// Page Down scrolls a screen, towards the left in vertical writing; the caret stays where it
-// is and keeps its desired x.
-TEST_F(VorelViewKeysTest, PageDownScrollsAScreenAndLeavesTheCaret) {
-  for (bool bVertical : {false, true}) {
-    MakeLines(bVertical, QSize(300, 300));
+// Page Down scrolls a screen, towards the left in vertical writing, and Page Up back; the caret
+// stays where it is and keeps its desired x. Tab stays in the view, with another widget to go
+// to, and does nothing.
+TEST_F(VorelViewKeysTest, ScrollKeysAndTab) {
+  struct {
+    bool bVertical;
+    std::vector<Qt::Key> keys;
+    int nScreens;  // along the lines from the sheet's start
+  } const cases[] = {
+      {false, {Qt::Key_PageDown}, 1}, {false, {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp}, 1},
+      {false, {Qt::Key_PageDown, Qt::Key_Tab}, 1}, {true, {Qt::Key_PageDown}, 1},
+      {true, {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp}, 1}, {true, {Qt::Key_PageDown, Qt::Key_Tab}, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.bVertical << ' ' << c.keys.size() << ' ' << c.keys.back());
+    MakeLines(c.bVertical, QSize(200, 200));
+    QLineEdit other(&m_view);
+    other.show();
+    m_view.setFocus();
     m_view.SetCaretNode(Node(1));
     m_view.GetCaret().m_bKeepX = 1;
-    const SIZE screen = [this] {
-      SIZE s{m_view.viewport()->width(), m_view.viewport()->height()};
-      m_view.GetCoordMapper()->DPtoLPSize(&s);
-      return s;
-    }();
-    Key(Qt::Key_PageDown);
+    const Bytes before = TreeBytes();
+    for (Qt::Key key : c.keys) Key(key);
+    SIZE screen{m_view.viewport()->width(), m_view.viewport()->height()};
+    m_view.GetCoordMapper()->DPtoLPSize(&screen);
     const CCoordMapper& mapper = *m_view.GetCoordMapper();
-    SCOPED_TRACE(bVertical);
-    EXPECT_EQ(mapper.m_nOriginY, screen.cy);
+    EXPECT_EQ(mapper.m_nOriginY, c.nScreens * screen.cy);
     EXPECT_EQ(mapper.m_nOriginX, 0);
+    if (c.bVertical) {
+      QScrollBar* bar = m_view.horizontalScrollBar();
+      EXPECT_EQ(bar->value(), bar->maximum() - c.nScreens * bar->pageStep());
+    }
     EXPECT_EQ(m_view.GetCaret().m_pCaretNode, Node(1));
     EXPECT_EQ(m_view.GetCaret().m_bKeepX, 1);
-    if (bVertical) {
-      EXPECT_LT(m_view.horizontalScrollBar()->value(), m_view.horizontalScrollBar()->maximum());
-    }
+    EXPECT_TRUE(m_view.hasFocus());
+    EXPECT_EQ(TreeBytes(), before);
   }
 }
