@@ -16,6 +16,8 @@ class CStrokeFrame {
 
   // The rectangle in frame coordinates.
   const RECT& Box() const { return m_box; }
+  // A device point in frame coordinates.
+  POINT FromDevice(POINT p) const { return m_bTurned ? POINT{p.y, -p.x} : p; }
 
   void Line(int x1, int y1, int x2, int y2) const;
   void Polyline(const std::vector<POINT>& points) const;

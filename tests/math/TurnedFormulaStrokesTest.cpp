@@ -44,6 +44,8 @@ const STROKED_ELEMENT kElements[] = {
     {"fraction bar", [](CEditNode* e, auto&) { Put<CEditFrac>(e, {u"x+1", u"2"}); }},
     {"slash", [](CEditNode* e, auto&) { Put<CEditFrac>(e, {u"3", u"4"})->m_bSideBySide = 1; }},
     {"long division", [](CEditNode* e, auto&) { Put<CEditLongdiv>(e, {u"1234"}); }},
+    {"arc over", [](CEditNode* e, auto&) { Put<CEditOver>(e, {u"\u2322", u"a+b"}); }},
+    {"overline", [](CEditNode* e, auto&) { Put<CEditOver>(e, {u"\uFFE3", u"a+b"}); }},
     {"over-brace", [](CEditNode* e, auto&) { Put<CEditOver>(e, {u"\uFE37", u"a+b"}); }},
     {"arc under", [](CEditNode* e, auto&) { Put<CEditUnder>(e, {u"xyz", u"\uFE36"}); }},
     {"arrow and arc", [](CEditNode* e, auto&) { Put<CEditUnderover>(e, {u"\u2190", u"AB", u"\uFE36"}); }},
@@ -65,6 +67,21 @@ const STROKED_ELEMENT kElements[] = {
        reaction->m_operator.SetText(CStringW(u"\u21C4"));
        held.push_back(&reaction->m_operator);
      }},
+    {"arrow both ways with texts",
+     [](CEditNode* e, auto& held) {
+       auto* arrow = Put<CEditOUnderover>(e, {u"heat", u"cool"});
+       arrow->m_operator.SetText(CStringW(u"\uF578"));
+       held.push_back(&arrow->m_operator);
+     }},
+    {"matrix grid",
+     [](CEditNode* e, auto&) {
+       auto* matrix = new CEditMatrix;
+       matrix->m_lf.lfHeight = e->m_lf.lfHeight;
+       matrix->CreateCells(2, 2);
+       matrix->m_nBorderStyle = LS_SOLID;
+       for (int i = 0; i < 4; ++i) Fill(SlotEnd(matrix, i), u"1");
+       e->InsertBefore(matrix);
+     }},
 };
 
 void Whiten(CEditNode* node) {
@@ -77,7 +94,8 @@ constexpr int kDotsPerInch = 300;
 constexpr int kMargin = 200;
 constexpr int kLineLength = 6000;
 
-// The element alone in a line of a sentence, laid out and drawn in one writing direction.
+// The element alone in a line of a sentence, laid out in one writing direction; only the
+// formula is drawn.
 class TurnedFormulaStrokesTest : public ::testing::Test {
  protected:
   void TearDown() override { g_bVerticalWriting = m_bSavedVertical; }
@@ -116,7 +134,8 @@ class TurnedFormulaStrokesTest : public ::testing::Test {
     QImage image(page, QImage::Format_RGB32);
     image.fill(Qt::white);
     CDC dc(MakeImageBackend(&image));
-    sentence.Draw(&dc, &mapper, nullptr);
+    EDIT_LAYOUT_PARAM draw{};
+    formula->Draw(&dc, &mapper, &draw);
     return image;
   }
 
