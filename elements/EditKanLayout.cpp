@@ -112,20 +112,23 @@ void CEditKan::Draw(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM*) {
   }
 }
 
-// A 0.5 pt line along the hyphen mark's far edge, joining the kanji to the next block's.
+// A 0.5 pt line along the text at the hyphen mark's near edge, joining the kanji to the next
+// block's; the mapper turns it down the page in vertical writing.
 void CEditKan::DrawHyphen(CDC* pDC, CCoordMapper* pMapper) {
   EDIT_LAYOUT_PARAM p{};
   m_HyphenMark.Draw(pDC, pMapper, &p);
-  RECT rc = m_HyphenMark.m_rcHit;
+  const RECT& rc = m_HyphenMark.m_rcHit;
+  POINT start{rc.left, rc.top}, end{rc.right, rc.top};
   SIZE width{PointsToHimetric(0, 5), PointsToHimetric(0, 5)};
   if (pMapper) {
-    pMapper->LPtoDPRect(&rc);
+    pMapper->LPtoDP(&start);
+    pMapper->LPtoDP(&end);
     pMapper->LPtoDPSize(&width);
   }
   CPen pen(PS_SOLID, width.cx, COLORREF(0));
   CPen* old = pDC->SelectObject(&pen);
-  pDC->MoveTo(POINT{rc.right, rc.top});
-  pDC->LineTo(POINT{rc.right, rc.bottom});
+  pDC->MoveTo(start);
+  pDC->LineTo(end);
   pDC->SelectObject(old);
 }
 

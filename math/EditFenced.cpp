@@ -17,7 +17,7 @@ namespace {
 constexpr int kBarFenceWidth = 185;  // half of 10.5 pt
 constexpr BYTE kShiftJisCharset = 128;
 
-using FencePainter = void (*)(CDC*, int, const RECT*, int, COLORREF);
+using FencePainter = void (*)(CDC*, int, const RECT*, int, COLORREF, BOOL);
 
 // The painter of a bracket on its own side, or null for text drawn as a glyph.
 FencePainter PainterFor(const CStringW& text, int side) {
@@ -143,5 +143,5 @@ void CEditFenced::DrawFence(CEditMathChar& fence, int side, CDC* pDC, CCoordMapp
     pMapper->LPtoDPRect(&rc);
     pMapper->LPtoDPSize(&width);
   }
-  painter(pDC, width.cx, &rc, side, RGB(0, 0, 0));
+  painter(pDC, width.cx, &rc, side, RGB(0, 0, 0), pMapper && pMapper->m_bVertical);
 }

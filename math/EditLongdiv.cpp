@@ -1,5 +1,6 @@
 #include "math/EditLongdiv.h"
 
+#include "math/StrokeFrame.h"
 #include "model/CoordMapper.h"
 #include "platform/DC.h"
 #include "platform/Pen.h"
@@ -53,7 +54,10 @@ void CEditLongdiv::DrawStrokes(CDC* pDC, CCoordMapper* pMapper, BOOL bShown) {
   CPen pen(PS_SOLID, width.cx, RGB(0, 0, 0));
   CPen* oldPen = pDC->SelectObject(&pen);
   CGdiObject* oldBrush = pDC->SelectStockObject(HOLLOW_BRUSH);
-  pDC->Arc(&box, start, end);
+  // The arc's box keeps its pixels when a vertical formula turns it.
+  const CStrokeFrame frame(pDC, box, pMapper && pMapper->m_bVertical);
+  const RECT& f = frame.Box();
+  frame.Arc(f.left, f.top, f.right, f.bottom, frame.FromDevice(start), frame.FromDevice(end));
   if (oldBrush) pDC->SelectObject(oldBrush);
   if (oldPen) pDC->SelectObject(oldPen);
 }

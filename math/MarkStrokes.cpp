@@ -19,19 +19,22 @@ struct DEVICE_MARK {
   CCoordMapper* pMapper;
   RECT box;  // layout units
 
-  int Pen(int width) const {
-    SIZE size{width, width};
-    if (pMapper) pMapper->LPtoDPSize(&size);
-    return size.cx;
+  BOOL Turned() const { return pMapper && pMapper->m_bVertical; }
+  // A size in the formula's own frame, scaled but not turned: the painters turn it.
+  SIZE Scaled(SIZE size) const {
+    if (!pMapper) return size;
+    pMapper->LPtoDPSize(&size);
+    return Turned() ? SIZE{size.cy, size.cx} : size;
   }
+  int Pen(int width) const { return Scaled(SIZE{width, width}).cx; }
   RECT ToDevice(RECT rc) const {
     if (pMapper) pMapper->LPtoDPRect(&rc);
     return rc;
   }
   void Arrow(const RECT& rc, SIZE head, int direction) const {
-    if (pMapper) pMapper->LPtoDPSize(&head);
+    head = Scaled(head);
     const RECT device = ToDevice(rc);
-    DrawArrow(pDC, Pen(kQuarterPointPen), &device, head.cx, head.cy, direction, RGB(0, 0, 0));
+    DrawArrow(pDC, Pen(kQuarterPointPen), &device, head.cx, head.cy, direction, RGB(0, 0, 0), Turned());
   }
   void BottomLine() const {
     POINT start{box.left, box.bottom}, end{box.right, box.bottom};
@@ -47,11 +50,6 @@ struct DEVICE_MARK {
   }
 };
 
-int ChordOffset(const CEditNode& mark, CCoordMapper* pMapper) {
-  SIZE size{0, mark.m_nAscent};
-  if (pMapper) pMapper->LPtoDPSize(&size);
-  return size.cy;
-}
 
 }  // namespace
 
@@ -100,18 +98,19 @@ void DrawMarkStroke(CDC* pDC, CCoordMapper* pMapper, const CEditNode& mark, BOOL
     case 0x2322:
     case 0xFE35: {
       const RECT device = m.ToDevice(box);
-      DrawArcMark(pDC, m.Pen(kHalfPointPen), &device, ChordOffset(mark, pMapper), RGB(0, 0, 0));
+      DrawArcMark(pDC, m.Pen(kHalfPointPen), &device, m.Scaled(SIZE{0, mark.m_nAscent}).cy, RGB(0, 0, 0), m.Turned());
       return;
     }
     case 0xFE36: {
       const RECT device = m.ToDevice(box);
-      DrawUnderArcMark(pDC, m.Pen(kHalfPointPen), &device, ChordOffset(mark, pMapper), RGB(0, 0, 0));
+      DrawUnderArcMark(pDC, m.Pen(kHalfPointPen), &device, m.Scaled(SIZE{0, mark.m_nAscent}).cy, RGB(0, 0, 0),
+                       m.Turned());
       return;
     }
     case 0xFE37:
     case 0xFE38: {
       const RECT device = m.ToDevice(box);
-      DrawHorizontalBrace(pDC, m.Pen(kQuarterPointPen), &device, c == 0xFE37 ? 1 : 2, RGB(0, 0, 0));
+      DrawHorizontalBrace(pDC, m.Pen(kQuarterPointPen), &device, c == 0xFE37 ? 1 : 2, RGB(0, 0, 0), m.Turned());
       return;
     }
     case 0xFFE3:

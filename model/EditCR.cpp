@@ -54,9 +54,7 @@ void CEditCR::DrawLineEndMark(CDC* pDC, CCoordMapper* pMapper, const EDIT_LAYOUT
   CFont* old = nullptr;
   std::unique_ptr<CFont> created(SelectDrawFont(pDC, pMapper, pParam, &old));
   pDC->SetTextColor(kLineEndMarkColor);
-  const int extent = m_nWidth > 1 ? m_nWidth : m_nHeight;
-  POINT pt = m_ptOrigin;
-  if (extent / 2 > 0) pt.x -= extent / 2;
-  OutputText(pDC, pMapper, CStringW(u'\u2193'), pt);
+  // The mark takes the line end's own place after the last character, never over it.
+  OutputText(pDC, pMapper, CStringW(u'\u2193'), m_ptOrigin);
   if (old) pDC->SelectObject(old);
 }

@@ -193,11 +193,16 @@ CFont* CEditChar::CreateMeasureFont() const {
   return font;
 }
 
+// Kanbun characters keep their vertical "@" face in either direction; in horizontal writing a
+// vertical face draws in its horizontal form, upright, instead of lying on its side.
 void CEditChar::GetDrawLogFont(LOGFONTA* out, BOOL bVertical) const {
   GetMeasureLogFont(out);
   if (bVertical) {
     out->lfEscapement = 2700;
     out->lfOrientation = 2700;
+  } else if (out->lfFaceName[0] == '@') {
+    std::memmove(out->lfFaceName, out->lfFaceName + 1, LF_FACESIZE - 1);
+    out->lfFaceName[LF_FACESIZE - 1] = 0;
   }
 }
 

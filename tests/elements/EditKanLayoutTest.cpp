@@ -62,20 +62,32 @@ TEST_F(KanbunLayoutTest, HyphenModePlacesTheMarkAfterTheKanji) {
   EXPECT_EQ(mark.m_rcHit.top, 1500);
   EXPECT_EQ(mark.m_rcHit.right, 1499 + 667);
   EXPECT_EQ(block->GetKaeritenBox()->m_rcInk.left, 1499);
+}
 
-  dc.Recorder().Clear();
-  block->Draw(&dc, &mapper, nullptr);
-  const DC_CALL* line = nullptr;
-  for (const DC_CALL& call : dc.Recorder().Calls())
-    if (call.name == "Polyline") line = &call;
-  ASSERT_NE(line, nullptr);
-  RECT rc = mark.m_rcHit;
-  mapper.LPtoDPRect(&rc);
-  ASSERT_EQ(line->points.size(), 2u);
-  EXPECT_EQ(line->points[0].x, rc.right);
-  EXPECT_EQ(line->points[0].y, rc.top);
-  EXPECT_EQ(line->points[1].x, rc.right);
-  EXPECT_EQ(line->points[1].y, rc.bottom);
+// The hyphen line runs along the text at the mark's near edge, the middle of the kanji row:
+// across the page in horizontal writing, down it in vertical writing.
+TEST_F(KanbunLayoutTest, TheHyphenLineRunsAlongTheText) {
+  auto block = MakeBlock(u"之");
+  block->SetHyphen(TRUE, nullptr, nullptr);
+  Measure(*block);
+  Arrange(*block, 0, 0, block->m_nAscent);
+  const RECT& mark = block->m_HyphenMark.m_rcHit;
+  for (int vertical : {0, 1}) {
+    mapper.m_bVertical = vertical;
+    dc.Recorder().Clear();
+    block->Draw(&dc, &mapper, nullptr);
+    const DC_CALL* line = nullptr;
+    for (const DC_CALL& call : dc.Recorder().Calls())
+      if (call.name == "Polyline") line = &call;
+    ASSERT_NE(line, nullptr) << vertical;
+    POINT start{mark.left, mark.top}, end{mark.right, mark.top};
+    mapper.LPtoDP(&start);
+    mapper.LPtoDP(&end);
+    ASSERT_EQ(line->points.size(), 2u);
+    EXPECT_EQ(CPoint(line->points[0]), CPoint(start)) << vertical;
+    EXPECT_EQ(CPoint(line->points[1]), CPoint(end)) << vertical;
+    EXPECT_NE(vertical ? end.y - start.y : end.x - start.x, 0);
+  }
 }
 
 TEST_F(KanbunLayoutTest, MarksOverlapByTheAdvance) {

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <cstring>
+
 #include "elements/Units.h"
 #include "tests/support/TestPaths.h"
 #include "model/CoordMapper.h"
@@ -9,9 +11,11 @@
 #include "model/EditSentence.h"
 #include "model/GdiCache.h"
 #include "model/LayoutDC.h"
+#include "platform/AnsiCodePage.h"
 #include "platform/DC.h"
 #include "platform/PainterBackend.h"
 #include "tests/elements/KanbunTestParts.h"
+#include "tests/support/TestImages.h"
 
 namespace {
 
@@ -47,7 +51,48 @@ CEditKan* MakeSampleBlock(const KANBUN_SAMPLE& s, int height) {
   return block.release();
 }
 
+// One character alone in horizontal writing, at 300 dots per inch.
+QImage DrawHorizontally(CEditChar& ch) {
+  CLayoutDC measureDC;
+  CCoordMapper mapper;
+  EDIT_LAYOUT_PARAM measure{};
+  ch.Measure(&measureDC, &mapper, &measure);
+  EDIT_LAYOUT_PARAM arrange{};
+  arrange.nX = arrange.nY = 300;
+  arrange.nLineAscent = ch.m_nAscent;
+  ch.Arrange(&arrange, 0);
+  mapper.SetResolution(300, 300, 100);
+  QImage image(200, 200, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  CDC dc(MakeImageBackend(&image));
+  ch.Draw(&dc, &mapper, nullptr);
+  return image;
+}
+
 }  // namespace
+
+// Kanbun characters keep the vertical face in horizontal writing too; they still stand upright
+// there, as the same characters in the horizontal face do.
+TEST(EditKanPng, HorizontalWritingDrawsKanbunMarksUpright) {
+  struct CASE {
+    char16_t c;
+    const char16_t* face;  // null: the vertical default face
+  } cases[] = {{u'\u4E8C', nullptr}, {u'\u4E0A', nullptr}, {u'\u30EC', u"@Halvern Gaiji"}};
+  for (const CASE& k : cases) {
+    SCOPED_TRACE(int(k.c));
+    CEditKanChar mark(k.c);
+    mark.m_lf.lfHeight = -PointsToHimetric(20, 0);
+    if (k.face) mark.SetFontFace(WideToAnsi(k.face).c_str(), nullptr);
+    CEditChar upright(k.c);
+    upright.m_lf = mark.m_lf;
+    std::memmove(upright.m_lf.lfFaceName, upright.m_lf.lfFaceName + 1, LF_FACESIZE - 1);
+    const QRect drawn = InkBox(DrawHorizontally(mark));
+    const QRect expected = InkBox(DrawHorizontally(upright));
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_NEAR(drawn.width(), expected.width(), 1);
+    EXPECT_NEAR(drawn.height(), expected.height(), 1);
+  }
+}
 
 TEST(EditKanPng, AVerticalPassageForAPersonToLookAt) {
   const int saved = g_bVerticalWriting;

@@ -7,6 +7,7 @@
 #include "model/DefaultFonts.h"
 #include "model/EditCR.h"
 #include "model/EditChar.h"
+#include "model/EditSentence.h"
 #include "model/GdiCache.h"
 #include "model/LayoutDC.h"
 #include "model/SaturatedInt.h"
@@ -178,7 +179,6 @@ TEST_F(EditCharTest, LineEndMarkOnlyOnScreenWhileShown) {
     target.Recorder().m_bPrinting = c.printing;
     g_bShowLineEnds = c.show;
     CEditCR cr;
-    cr.m_nWidth = 185;
     cr.m_ptOrigin = POINT{1000, 500};
     cr.Draw(&target, nullptr, nullptr);
     ASSERT_EQ(target.Recorder().Calls().size(), c.calls) << c.show << c.printing;
@@ -186,7 +186,38 @@ TEST_F(EditCharTest, LineEndMarkOnlyOnScreenWhileShown) {
     const DC_CALL& call = target.Recorder().Calls()[0];
     EXPECT_EQ(call.text, u"\u2193");
     EXPECT_EQ(call.textColor, COLORREF(0x808080));
-    EXPECT_EQ(call.points[0].x, 1000 - 92);
+    EXPECT_EQ(call.points[0].x, 1000);
+  }
+}
+
+// The mark stands in the line end's own place, after the last character, in both directions.
+TEST_F(EditCharTest, LineEndMarkFollowsTheLastCharacter) {
+  for (int vertical : {0, 1}) {
+    g_bShowLineEnds = 1;
+    CEditSentence sentence;
+    for (char16_t c : {u'\u3042', u'\u3044'}) sentence.AppendChild(new CEditChar(c));
+    auto* last = static_cast<CEditChar*>(sentence.GetEditChildAt(1));
+    sentence.AppendChild(new CEditCR);
+    CCoordMapper identity;
+    identity.SetResolution(2540, 2540, 100);
+    identity.m_bVertical = vertical;
+    EDIT_LAYOUT_PARAM measure{};
+    measure.nWidth = measure.nWidth2 = 10000;
+    measure.nHeight = measure.nPageHeight = 10000;
+    sentence.Measure(&dc, &identity, &measure);
+    EDIT_LAYOUT_PARAM arrange{};
+    sentence.Arrange(&arrange, vertical);
+    dc.Recorder().Clear();
+    sentence.Draw(&dc, &identity, nullptr);
+    const auto along = [&](POINT p) { return vertical ? p.y : p.x; };
+    int lastStart = INT_MIN, markStart = INT_MIN;
+    for (const DC_CALL& call : dc.Recorder().Calls()) {
+      if (call.text == u"\u3044") lastStart = along(call.points[0]);
+      if (call.text == u"\u2193") markStart = along(call.points[0]);
+    }
+    ASSERT_NE(lastStart, INT_MIN) << vertical;
+    ASSERT_NE(markStart, INT_MIN) << vertical;
+    EXPECT_GE(markStart, lastStart + last->m_nWidth) << vertical;
   }
 }
 
