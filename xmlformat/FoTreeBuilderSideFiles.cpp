@@ -23,7 +23,9 @@ CFoTreeBuilder::SIDE_FILE CFoTreeBuilder::NextSideFile(CEditNode* pNode, int& nN
   CEditPrint* sheet = m_pSheet ? m_pSheet : dynamic_cast<CEditPrint*>(pNode->GetRootNode());
   if (!sheet || sheet->m_strDir.IsEmpty()) FailBuild(u"the sheet has no folder for its side files");
   ++nNumber;
-  QString name = QString::asprintf("%s-%02d.", ToQString(sheet->m_strFname).toUtf8().constData(), nNumber) + extension;
+  // The name goes into the sheet XML through CP932: it must come back as the file's own name.
+  const QString title = QString::fromStdU16String(ToAnsiSafe(sheet->m_strFname.str(), u'_'));
+  QString name = title + QString::asprintf("-%02d.", nNumber) + extension;
   SIDE_FILE file;
   file.pSheet = sheet;
   file.name = CStringW(name.toStdU16String());
