@@ -22,7 +22,10 @@
 #include "model/EditChar.h"
 #include "model/EditSentence.h"
 #include "model/GdiCache.h"
+#include "platform/AnsiCodePage.h"
 #include "platform/Cabinet.h"
+#include "platform/CabinetLayout.h"
+#include "platform/CabinetNames.h"
 #include "tests/support/FailingFileBuffers.h"
 #include "tests/support/ScriptedMessages.h"
 
@@ -193,6 +196,14 @@ TEST_F(VorelDocSaveTest, SideFilesSurviveSheetNamesOutsideTheAnsiCodePage) {
     EXPECT_EQ(QDir(one).entryList(QDir::Files, QDir::Name), expected);
     EXPECT_EQ(QDir(two).entryList(QDir::Files, QDir::Name), expected);
     for (const QString& name : expected) EXPECT_EQ(Bytes(one + "/" + name), Bytes(two + "/" + name)) << name.toStdString();
+    // The side files are stored under their CP932 names, as the program on Windows stores them.
+    CCabinetLayout layout;
+    ASSERT_TRUE(layout.Read(first.toStdString()));
+    ASSERT_EQ(layout.m_files.size(), 3u);
+    for (size_t i = 1; i < layout.m_files.size(); ++i) {
+      EXPECT_EQ(layout.m_files[i].nAttributes & kCabNameIsUtf, 0);
+      EXPECT_EQ(AnsiToWide(layout.m_files[i].name), (sides + (i == 1 ? "-01.png" : "-01.bin")).toStdU16String());
+    }
     const QImage picture(one + "/" + sides + "-01.png");
     EXPECT_EQ(picture.size(), QSize(5, 3));
     EXPECT_EQ(picture.pixel(1, 2), qRgb(0, 128, 255));
