@@ -4,6 +4,7 @@
 // saves them and asks before unsaved work is lost. A failed open or save never costs the file
 // on disk.
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -87,8 +88,9 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
   // added to *pMessages.
   std::unique_ptr<CEditPrint> ReadPrintFile(const std::string& path, BOOL bPacked,
                                             std::vector<CStringW>* pMessages = nullptr);
-  // *pMessage gets the text a failure brought for the user, empty when it brought none.
-  BOOL WritePrintFile(const std::string& path, CStringW* pMessage = nullptr);
+  // *pMessage gets the text a failure brought for the user, empty when it brought none;
+  // *pReason why the write failed, empty when nothing tells.
+  BOOL WritePrintFile(const std::string& path, CStringW* pMessage = nullptr, CStringW* pReason = nullptr);
 
   // The document model's services.
   int PushUndo(CUndoGroup* pGroup) override { return m_history.PushUndo(pGroup); }
@@ -102,6 +104,8 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
  protected:
   // The package of the files at folder/name.
   virtual BOOL PackFiles(const std::vector<std::string>& files, const std::string& folder, const std::string& name);
+  // Renames the file over another; 0 or the errno of the failure.
+  virtual int RenameFile(const std::string& from, const std::string& to);
 
  private:
   enum class SaveFormat { Package, Html, Text, AllFiles };
@@ -109,7 +113,9 @@ class CVorelDoc : public COleDocument, public CDocumentServices, public CFoItemF
   BOOL NewEmptySheet();
   // The reader's search flag, for the question search.
   void SetSearchInfo(BOOL bHasSearchInfo);
-  BOOL WriteAtomically(const std::string& path, CStringW* pMessage);
+  BOOL WriteAtomically(const std::string& path, CStringW* pMessage, CStringW* pReason);
+  BOOL MoveBeside(const std::vector<std::filesystem::path>& files, const std::filesystem::path& target,
+                  CStringW* pReason);
   BOOL AskSavePath(std::string* pPath, SaveFormat* pFormat);
   BOOL Export(EXPORT_FORMAT format, const std::string& path);
   void ShowLibraryMessage(const CStringW& text);

@@ -1,8 +1,12 @@
 #include <QString>
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 
+#include "app/FileFailureText.h"
 #include "app/MessageService.h"
+#include "app/SaveTarget.h"
 #include "app/VorelDoc.h"
 #include "elements/EditPrint.h"
 #include "platform/Cabinet.h"
@@ -34,33 +38,21 @@ fs::path WithExtension(const fs::path& path, const char* ext) {
   return path.parent_path() / (name + ext);
 }
 
-// Each file takes the place of its namesake beside the target, the last one the target's own;
-// a file it replaces passes on its permissions.
-BOOL MoveBeside(const std::vector<fs::path>& files, const fs::path& target) {
-  for (size_t i = 0; i < files.size(); ++i) {
-    const fs::path to = i + 1 == files.size() ? target : target.parent_path() / files[i].filename();
-    std::error_code error;
-    const fs::file_status old = fs::status(to, error);
-    if (!error && fs::is_regular_file(old)) fs::permissions(files[i], old.permissions(), error);
-    fs::rename(files[i], to, error);
-    if (error) return FALSE;
-  }
-  return TRUE;
-}
-
 }  // namespace
 
-BOOL CVorelDoc::WritePrintFile(const std::string& path, CStringW* pMessage) {
+BOOL CVorelDoc::WritePrintFile(const std::string& path, CStringW* pMessage, CStringW* pReason) {
   if (pMessage) pMessage->Empty();
+  if (pReason) pReason->Empty();
   if (!m_pPrint) return FALSE;
-  return WriteSheetXml(m_pPrint.get(), path.c_str(), pMessage);
+  return WriteSheetXml(m_pPrint.get(), path.c_str(), pMessage, pReason);
 }
 
 BOOL CVorelDoc::OnSaveDocument(const std::string& path) {
   CStringW message;
+  CStringW reason;
   BOOL ok = FALSE;
   try {
-    ok = WriteAtomically(path, &message);
+    ok = WriteAtomically(path, &message, &reason);
   } catch (...) {
     ok = FALSE;
   }
@@ -69,7 +61,7 @@ BOOL CVorelDoc::OnSaveDocument(const std::string& path) {
     return TRUE;
   }
   if (!message.IsEmpty()) ShowLibraryMessage(message);
-  ShowLibraryMessage(kSaveFailed);
+  ShowLibraryMessage(FileFailureText(kSaveFailed, path, reason));
   return FALSE;
 }
 
@@ -77,13 +69,18 @@ BOOL CVorelDoc::OnSaveDocument(const std::string& path) {
 // target's own file title; then the package, or the plain sheet XML after its side files, is
 // renamed over the target. A failure leaves the old file as it was, and the folder goes with
 // whatever it holds.
-BOOL CVorelDoc::WriteAtomically(const std::string& path, CStringW* pMessage) {
-  if (!m_pPrint || path.empty()) return FALSE;
-  std::error_code error;
-  const fs::path target = fs::absolute(fs::path(path), error);
-  if (error || target.filename().empty()) return FALSE;
+BOOL CVorelDoc::WriteAtomically(const std::string& path, CStringW* pMessage, CStringW* pReason) {
+  if (!m_pPrint) return FALSE;
+  fs::path target;
+  if (const int failure = ResolveSaveTarget(path, &target)) {
+    *pReason = FileErrorReason(failure);
+    return FALSE;
+  }
   CTempFolder temp(target.parent_path().string());
-  if (!temp.IsValid()) return FALSE;
+  if (!temp.IsValid()) {
+    *pReason = FileErrorReason(errno);
+    return FALSE;
+  }
   const fs::path work(temp.GetPath());
   const CStringW previousPath = m_pPrint->m_strPath;
   std::vector<fs::path> written;
@@ -91,7 +88,7 @@ BOOL CVorelDoc::WriteAtomically(const std::string& path, CStringW* pMessage) {
   if (m_bCabinet) {
     const fs::path xml = work / (target.stem().string() + ".qvp");
     std::vector<std::string> files;
-    if (WritePrintFile(xml.string(), pMessage)) {
+    if (WritePrintFile(xml.string(), pMessage, pReason)) {
       files.push_back(xml.string());
       files.insert(files.end(), m_pPrint->m_arrPackFiles.begin(), m_pPrint->m_arrPackFiles.end());
     }
@@ -100,14 +97,34 @@ BOOL CVorelDoc::WriteAtomically(const std::string& path, CStringW* pMessage) {
     written.push_back(work / package);
   } else {
     const fs::path xml = work / target.filename();
-    ok = WritePrintFile(xml.string(), pMessage);
+    ok = WritePrintFile(xml.string(), pMessage, pReason);
     written.assign(m_pPrint->m_arrPackFiles.begin(), m_pPrint->m_arrPackFiles.end());
     written.push_back(xml);
   }
-  ok = ok && MoveBeside(written, target);
+  ok = ok && MoveBeside(written, target, pReason);
   m_pPrint->ClearPackFiles();
   m_pPrint->SetPathName(ok ? target.string().c_str() : ToUtf8(previousPath).c_str());
   return ok;
+}
+
+// Each file takes the place of its namesake beside the target, the last one the target's own;
+// a file it replaces passes on its permissions.
+BOOL CVorelDoc::MoveBeside(const std::vector<fs::path>& files, const fs::path& target, CStringW* pReason) {
+  for (size_t i = 0; i < files.size(); ++i) {
+    const fs::path to = i + 1 == files.size() ? target : target.parent_path() / files[i].filename();
+    std::error_code error;
+    const fs::file_status old = fs::status(to, error);
+    if (!error && fs::is_regular_file(old)) fs::permissions(files[i], old.permissions(), error);
+    if (const int failure = RenameFile(files[i].string(), to.string())) {
+      *pReason = FileErrorReason(failure);
+      return FALSE;
+    }
+  }
+  return TRUE;
+}
+
+int CVorelDoc::RenameFile(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
 BOOL CVorelDoc::PackFiles(const std::vector<std::string>& files, const std::string& folder, const std::string& name) {

@@ -109,6 +109,21 @@ bool AnsiToWideStrict(std::string_view text, std::u16string* out) {
   return true;
 }
 
+std::u16string ToAnsiSafe(std::u16string_view text, char16_t replacement) {
+  std::u16string out;
+  for (size_t i = 0; i < text.size();) {
+    const bool pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 &&
+                      text[i + 1] <= 0xDFFF;
+    const std::u16string_view character = text.substr(i, pair ? 2 : 1);
+    if (AnsiToWide(WideToAnsi(character)) == character)
+      out += character;
+    else
+      out += replacement;
+    i += character.size();
+  }
+  return out;
+}
+
 namespace {
 
 // The next character's value; advances p. A lead byte before the terminator stands alone.

@@ -13,6 +13,9 @@ std::string WideToAnsi(std::u16string_view text);
 std::u16string AnsiToWide(std::string_view text);
 // The text in UTF-16, or false (and out unchanged) when any byte sequence is not CP932.
 bool AnsiToWideStrict(std::string_view text, std::u16string* out);
+// The text with every character that would not come back unchanged from CP932 (a
+// surrogate pair counting as one) replaced by the replacement.
+std::u16string ToAnsiSafe(std::u16string_view text, char16_t replacement);
 
 // Compares two CP932 strings character by character, a double-byte character counting as
 // (lead << 8) | trail, as the multibyte string comparison of the Windows C library does.

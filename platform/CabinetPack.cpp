@@ -183,19 +183,22 @@ void WriteEntries(std::ostream& out, const GROUPS& groups, const std::vector<PAR
   }
 }
 
-BOOL Assemble(const GROUPS& groups, const std::vector<PART>& parts, const std::string& path) {
+// A full disk may show only when the buffer is written out or the file is closed.
+BOOL Assemble(const GROUPS& groups, const std::vector<PART>& parts, std::filebuf& buffer) {
   const PACKAGE_SIZES sizes = MeasurePackage(groups, parts);
   if (sizes.nTotal > kCabinetMaxSize || parts.size() > 0xFFFF || sizes.nFiles > 0xFFFF) return FALSE;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ostream out(&buffer);
   WriteHeader(out, sizes, parts.size());
   WriteFolders(out, sizes, parts);
   WriteEntries(out, groups, parts);
   for (const PART& part : parts)
     if (!CopyData(part, out)) return FALSE;
-  return bool(out.flush());
+  const BOOL flushed = bool(out.flush());
+  return buffer.close() != nullptr && flushed;
 }
 
-BOOL WritePackage(const std::vector<PACK_ITEM>& items, const std::string& work, const std::string& path) {
+BOOL WritePackage(const std::vector<PACK_ITEM>& items, const std::string& work, const std::string& path,
+                  PackageBufferMaker makeBuffer) {
   GROUPS groups;
   for (const PACK_ITEM& item : items) {
     if (item.bNewFolder) groups.emplace_back();
@@ -206,19 +209,22 @@ BOOL WritePackage(const std::vector<PACK_ITEM>& items, const std::string& work, 
     const std::string partPath = (fs::path(work) / ("part" + std::to_string(g))).string();
     if (!CompressFolder(groups[g], partPath) || !ReadPart(partPath, groups[g].size(), &parts[g])) return FALSE;
   }
-  return Assemble(groups, parts, path);
+  std::unique_ptr<std::filebuf> buffer = makeBuffer ? makeBuffer() : std::make_unique<std::filebuf>();
+  if (!buffer || !buffer->open(path, std::ios::out | std::ios::binary | std::ios::trunc)) return FALSE;
+  return Assemble(groups, parts, *buffer);
 }
 
 }  // namespace
 
-BOOL PackCabinet(const std::vector<std::string>& files, const std::string& folder, const std::string& name) {
+BOOL PackCabinet(const std::vector<std::string>& files, const std::string& folder, const std::string& name,
+                 PackageBufferMaker makeBuffer) {
   try {
     if (!IsBareFileName(name)) return FALSE;
     std::vector<PACK_ITEM> items;
     CTempFolder work(folder);
     if (!ListItems(files, &items) || !work.IsValid()) return FALSE;
     const std::string written = (fs::path(work.GetPath()) / "package").string();
-    if (!WritePackage(items, work.GetPath(), written)) return FALSE;
+    if (!WritePackage(items, work.GetPath(), written, makeBuffer)) return FALSE;
     std::error_code error;
     fs::rename(written, fs::path(folder) / name, error);
     return !error;

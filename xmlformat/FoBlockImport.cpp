@@ -110,7 +110,7 @@ void CFoLayoutImport::ImportObject(CQVXMLNode* pObject, CQVXMLNode* pTarget) {
   if (path.IsEmpty()) error.m_cause = CFileException::accessDenied;
   if (path.IsEmpty() || !file.Open(LocalPath(path).c_str(), CFile::modeRead, &error)) {
     AppendImported(pTarget, new CEditCR);
-    m_arrWarnings.push_back(FileErrorText(error, path.IsEmpty() ? CStringW(object->m_strData.c_str()) : path));
+    WarnSideFile(error, path.IsEmpty() ? CStringW(object->m_strData.c_str()) : path);
     return;
   }
   m_pRoot->AddExtractedFile(LocalPath(path).c_str());
@@ -127,6 +127,10 @@ void CFoLayoutImport::ImportNumber(CQVXMLNode* pNumber, CQVXMLNode* pTarget) {
     AppendImported(pTarget, new CEditDmonno(format(major->m_nNumberFormat, 0, 2)));
   else if (auto* minor = dynamic_cast<CMondaiNo*>(pNumber))
     AppendImported(pTarget, new CEditMonno(format(minor->m_nNumberFormat, 1, 3)));
+}
+
+void CFoLayoutImport::WarnSideFile(const CFileException& error, const CStringW& path) {
+  m_arrWarnings.push_back(FileErrorText(error, path));
 }
 
 CStringW CFoLayoutImport::SideFilePath(const char* pszName) const {

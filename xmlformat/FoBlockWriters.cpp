@@ -82,14 +82,14 @@ void WriteTableBody(const FO_WRITE_CONTEXT& c, const CQVXMLNode& body, const CDo
 }  // namespace
 
 BOOL FoWriteBlockContainer(const FO_WRITE_CONTEXT& c) {
-  return FoGuarded([&] {
+  return FoGuarded(c, [&] {
     WriteBlockContainerAttributes(c, FoNodeAs<CFoBlockContainer>(c));
     FoWriteChildren(c, kBlockContainerChildren, FoUnlisted::ElementOnly);
   });
 }
 
 BOOL FoWriteSpacing(const FO_WRITE_CONTEXT& c) {
-  return FoGuarded([&] {
+  return FoGuarded(c, [&] {
     auto& node = FoNodeAs<CFoInitialPropertySet>(c);
     if (node.m_lineProps.m_nLineSpacing > 0)
       FoSetAttribute(c, u"line-height.optimum", SpacingPointsText(node.m_lineProps.m_nLineSpacing));
@@ -99,14 +99,14 @@ BOOL FoWriteSpacing(const FO_WRITE_CONTEXT& c) {
 }
 
 BOOL FoWriteBlock(const FO_WRITE_CONTEXT& c) {
-  return FoGuarded([&] {
+  return FoGuarded(c, [&] {
     WriteBlockAlignment(c, FoNodeAs<CFoBlock>(c).m_lineProps.m_nTextAlign);
     FoWriteChildren(c, kBlockChildren, FoUnlisted::Skipped);
   });
 }
 
 BOOL FoWriteFloat(const FO_WRITE_CONTEXT& c) {
-  return FoGuarded([&] {
+  return FoGuarded(c, [&] {
     if (const char16_t* side = FloatSideName(FoNodeAs<CFoFloat>(c).m_dimensionProps.m_nAreaHeight))
       FoSetAttribute(c, u"float", side);
     FoWriteChildren(c, kFloatChildren, FoUnlisted::Skipped);
@@ -116,7 +116,7 @@ BOOL FoWriteFloat(const FO_WRITE_CONTEXT& c) {
 // Only table-and-caption > table > body > rows > cells is written. A caption first, or a
 // header or footer first, ends the table without a failure; other shapes are failures.
 BOOL FoWriteTable(const FO_WRITE_CONTEXT& c) {
-  return FoGuarded([&] {
+  return FoGuarded(c, [&] {
     CQVXMLNode& table = FirstChildOf(*c.node);
     if (table.m_nType == XE_FO_TABLE_CAPTION) return;
     FoRequire(table.m_nType == XE_FO_TABLE);

@@ -62,17 +62,24 @@ CStringW FullQuestionInfos(const CEditPrint& print) {
 }  // namespace
 
 int WriteFoDocument(CEditPrint* pPrint, CFoFlow* pBody, const CStringW& path, CFoBlockContainer* pNameField,
-                    CStringW* pParseMessage) {
+                    CStringW* pParseMessage, CStringW* pReason) {
   if (!pPrint || !pBody) return 0;
   CFoDocumentWriter writer(*pPrint, *pBody, pNameField);
   try {
     writer.Build();
     writer.Save(path);
     return 1;
+  } catch (const CDomException& failure) {
+    writer.NoteFailure(CStringW(failure.Description()));
   } catch (...) {
-    if (pParseMessage) *pParseMessage = writer.ParseMessage();
-    return 0;
   }
+  if (pParseMessage) *pParseMessage = writer.ParseMessage();
+  if (pReason) *pReason = writer.Failure();
+  return 0;
+}
+
+void CFoDocumentWriter::NoteFailure(const CStringW& failure) {
+  if (m_strFailure.IsEmpty()) m_strFailure = failure;
 }
 
 CFoDocumentWriter::CFoDocumentWriter(CEditPrint& print, CFoFlow& body, CFoBlockContainer* pNameField)

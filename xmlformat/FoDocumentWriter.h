@@ -17,9 +17,10 @@ class CXslApplyTemplates;
 
 // 1 when the sheet XML was saved to path; 0 on any failure, the target then left as it was.
 // The body holds one block container per top-level part; the name field is written when a
-// page shows it. When the base template does not parse, *pParseMessage gets the parse error.
+// page shows it. When the base template does not parse, *pParseMessage gets the parse error;
+// *pReason gets why the document could not be made or saved, when the DOM told.
 int WriteFoDocument(CEditPrint* pPrint, CFoFlow* pBody, const CStringW& path, CFoBlockContainer* pNameField,
-                    CStringW* pParseMessage = nullptr);
+                    CStringW* pParseMessage = nullptr, CStringW* pReason = nullptr);
 
 class CFoDocumentWriter {
  public:
@@ -30,6 +31,9 @@ class CFoDocumentWriter {
   void Build();
   void Save(const CStringW& path) const { m_doc.save(path.str()); }
   const CStringW& ParseMessage() const { return m_strParseMessage; }
+  // Why Build or Save failed, when the DOM told; empty otherwise.
+  const CStringW& Failure() const { return m_strFailure; }
+  void NoteFailure(const CStringW& failure);
 
  private:
   void LoadTemplate();
@@ -58,5 +62,6 @@ class CFoDocumentWriter {
   BOOL m_bVertical;
   CDomDocument m_doc;
   CStringW m_strParseMessage;
+  CStringW m_strFailure;
   std::vector<int> m_arrMinorCounts;  // entry n for major n; entry 0 unused
 };

@@ -114,5 +114,6 @@ void CFoDocumentWriter::WritePartTemplate(const CDomNode& stylesheet, const CStr
   c.dataParent = data;
   c.element = container;
   c.counters = &counters;
+  c.pFailure = &m_strFailure;
   FoRequire(FoWriteBlockContainer(c));
 }

@@ -78,7 +78,7 @@ void WriteContent(const FO_WRITE_CONTEXT& c, CQVXMLNode& content) {
 }  // namespace
 
 BOOL FoWriteForeignObject(const FO_WRITE_CONTEXT& c) {
-  return FoGuarded([&] {
+  return FoGuarded(c, [&] {
     if (CQVXMLNode* content = c.node->GetFirstChild()) WriteContent(c, *content);
   });
 }

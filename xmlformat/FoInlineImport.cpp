@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <memory>
 
 #include "elements/EditCyukai.h"
@@ -18,10 +19,16 @@
 #include "model/EditSentence.h"
 #include "model/FoFlowElements.h"
 #include "model/MondaiElements.h"
+#include "platform/File.h"
 #include "platform/Utf16.h"
 #include "xmlformat/FoLayoutImport.h"
 
 namespace {
+
+BOOL Exists(const std::string& local) {
+  std::error_code error;
+  return std::filesystem::exists(local, error);
+}
 
 // Border, background and side-line numbering of a ruby or kanbun block come from its container.
 void CopyContainerProps(CEditNode* pNode, const CQVXMLNode* pFo) {
@@ -154,17 +161,22 @@ void CFoLayoutImport::ImportPoints(CQVXMLNode* pHai, CQVXMLNode* pTarget) {
   AppendImported(pTarget, points.release());
 }
 
-// A picture that does not load, or whose name is refused, stays an empty image node.
+// A picture that does not load, or whose name is refused, stays an empty image node and is
+// reported; one that names no file is empty without a word.
 void CFoLayoutImport::ImportGraphic(CQVXMLNode* pFo, CQVXMLNode* pTarget) {
   auto* element = dynamic_cast<CFoExternalGraphic*>(pFo);
   auto* picture = AppendImported(pTarget, new CEditGraphic);
   if (!element) return;
   const CStringW path = SideFilePath(element->m_strSource.c_str());
-  if (!path.IsEmpty()) {
+  if (path.IsEmpty() && !element->m_strSource.empty()) {
+    WarnSideFile(CFileException(CFileException::accessDenied, element->m_strSource),
+                 CStringW(element->m_strSource.c_str()));
+  } else if (!path.IsEmpty()) {
     CCoordMapper mapper;
     mapper.SetFromDC(nullptr, 100);
     const std::string local = LocalPath(path);
-    picture->LoadFile(local, &mapper);
+    if (!picture->LoadFile(local, &mapper))
+      WarnSideFile(CFileException(Exists(local) ? CFileException::generic : CFileException::fileNotFound, local), path);
     m_pRoot->AddExtractedFile(local.c_str());
   }
   if (element->m_dimensionProps.m_nAreaWidth > 0) picture->m_nWidth = element->m_dimensionProps.m_nAreaWidth;

@@ -75,7 +75,7 @@ void WriteSpecialInline(const FO_WRITE_CONTEXT& c, CFoInlineContainer& node) {
 }  // namespace
 
 BOOL FoWriteInlineContainer(const FO_WRITE_CONTEXT& c) {
-  return FoGuarded([&] {
+  return FoGuarded(c, [&] {
     auto& node = FoNodeAs<CFoInlineContainer>(c);
     switch (node.m_nBlockKind) {
       case BK_CYUKAI:
@@ -97,7 +97,7 @@ BOOL FoWriteInlineContainer(const FO_WRITE_CONTEXT& c) {
 }
 
 BOOL FoWriteInline(const FO_WRITE_CONTEXT& c) {
-  return FoGuarded([&] {
+  return FoGuarded(c, [&] {
     auto& node = FoNodeAs<CFoInline>(c);
     int n = c.counters->Next(FO_ID_COUNTERS::CounterSp);
     CDomNode sp = CDomDocument(c.document).createElement(u"sp");
@@ -114,7 +114,7 @@ BOOL FoWriteInline(const FO_WRITE_CONTEXT& c) {
 }
 
 BOOL FoWriteExternalGraphic(const FO_WRITE_CONTEXT& c) {
-  return FoGuarded([&] {
+  return FoGuarded(c, [&] {
     auto& node = FoNodeAs<CFoExternalGraphic>(c);
     int n = c.counters->Next(FO_ID_COUNTERS::CounterImg);
     CDomNode img = FoAppendElement(c, c.dataParent, u"img");

@@ -11,6 +11,7 @@
 class CEditPrint;
 class CEditSentence;
 class CEditTable;
+class CFileException;
 class CFoItemFactory;
 
 // A part of the tree that cannot be imported; the read then fails.
@@ -29,7 +30,8 @@ class CFoLayoutImport {
   // appended before stays.
   BOOL Import(CQVXMLNode* pFo, CQVXMLNode* pTarget);
   const CStringW& GetError() const { return m_strError; }
-  // File errors of embedded objects whose files did not open, for the caller to show.
+  // File errors of pictures and embedded objects whose files did not open, for the caller
+  // to show.
   const std::vector<CStringW>& GetWarnings() const { return m_arrWarnings; }
 
   void ImportFoLayout(CQVXMLNode* pFo, CQVXMLNode* pTarget);
@@ -73,6 +75,7 @@ class CFoLayoutImport {
 
   // The side file's full path; empty for a name that is not a bare file name.
   CStringW SideFilePath(const char* pszName) const;
+  void WarnSideFile(const CFileException& error, const CStringW& path);
 
   CEditPrint* m_pRoot;
   CFoItemFactory* m_pItems;

@@ -23,7 +23,9 @@ CFoTreeBuilder::SIDE_FILE CFoTreeBuilder::NextSideFile(CEditNode* pNode, int& nN
   CEditPrint* sheet = m_pSheet ? m_pSheet : dynamic_cast<CEditPrint*>(pNode->GetRootNode());
   if (!sheet || sheet->m_strDir.IsEmpty()) FailBuild(u"the sheet has no folder for its side files");
   ++nNumber;
-  QString name = QString::asprintf("%s-%02d.", ToQString(sheet->m_strFname).toUtf8().constData(), nNumber) + extension;
+  // The name goes into the sheet XML through CP932: it must come back as the file's own name.
+  const QString title = QString::fromStdU16String(ToAnsiSafe(sheet->m_strFname.str(), u'_'));
+  QString name = title + QString::asprintf("-%02d.", nNumber) + extension;
   SIDE_FILE file;
   file.pSheet = sheet;
   file.name = CStringW(name.toStdU16String());
@@ -62,15 +64,16 @@ void CFoTreeBuilder::WriteObjectFile(CEditObject* pNode, const SIDE_FILE& file) 
 }
 void CFoTreeBuilder::ConvertPicture(CEditNode* pNode, CFoBlock* pBlock) {
   auto* picture = CastOrFail<CEditGraphic>(pNode, u"a picture");
-  std::string extension;
-  picture->GetFileExtension(extension);
-  SIDE_FILE file = NextSideFile(picture, m_nPictureFileNo, QString::fromStdString(extension));
   auto* graphic = AppendNew<CFoExternalGraphic>(pBlock);
   graphic->m_dimensionProps.m_nAreaWidth = picture->m_nWidth;
   graphic->m_dimensionProps.m_nAreaHeight = picture->m_nHeight;
-  graphic->m_strSource = WideToAnsi(file.name.str());
-  // A picture whose file was missing when the sheet was opened has nothing to write.
+  // A picture whose file was missing when the sheet was opened has nothing to write and
+  // names no file.
   if (!picture->m_hDib) return;
+  std::string extension;
+  picture->GetFileExtension(extension);
+  SIDE_FILE file = NextSideFile(picture, m_nPictureFileNo, QString::fromStdString(extension));
+  graphic->m_strSource = WideToAnsi(file.name.str());
   if (!picture->SaveFile(ToQString(file.path).toUtf8().constData()))
     FailBuild(CStringW(u"the picture file cannot be written: ") + file.path,
               CStringW(u"イメージの保存に失敗しました。\n\n") + file.path);

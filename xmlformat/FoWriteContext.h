@@ -19,6 +19,7 @@ struct FO_WRITE_CONTEXT {
   CDomNode element;
   CStringW path;                       // of the data parent, relative to the template's context
   FO_ID_COUNTERS* counters = nullptr;  // of the data parent; shared by all its writers
+  CStringW* pFailure = nullptr;        // receives why the first failing writer failed
 
   // The same data parent, path and counters for a child node and its element.
   FO_WRITE_CONTEXT ForChild(CQVXMLNode* child, CDomNode childElement) const {

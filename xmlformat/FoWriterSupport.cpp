@@ -45,3 +45,7 @@ void FoWriteChildren(const FO_WRITE_CONTEXT& c, std::span<const FO_CHILD_WRITER>
     if (listed) FoRequire(entry->pfnWrite(c.ForChild(child, element)));
   }
 }
+
+void FoNoteFailure(const FO_WRITE_CONTEXT& c, const CDomException& failure) {
+  if (c.pFailure && c.pFailure->IsEmpty()) *c.pFailure = CStringW(failure.Description());
+}

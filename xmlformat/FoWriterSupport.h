@@ -5,6 +5,7 @@
 #include <exception>
 #include <span>
 
+#include "platform/DomException.h"
 #include "xmlformat/FoWriteContext.h"
 
 // A write that cannot go on: a shape of the FO tree or of the sheet that cannot be written.
@@ -24,13 +25,19 @@ struct FO_CHILD_WRITER {
 // What a container does with a child whose code its table does not list.
 enum class FoUnlisted { ElementOnly, Skipped };
 
+// Keeps the DOM's description of the failure for the user, unless an earlier one is kept.
+void FoNoteFailure(const FO_WRITE_CONTEXT& c, const CDomException& failure);
+
 // Runs a writer's body: any failure in it, or in a writer it called, gives FALSE. What was
 // written before the failure stays in the DOM; the caller ends its own write in turn.
 template <class Body>
-BOOL FoGuarded(Body body) {
+BOOL FoGuarded(const FO_WRITE_CONTEXT& c, Body body) {
   try {
     body();
     return TRUE;
+  } catch (const CDomException& failure) {
+    FoNoteFailure(c, failure);
+    return FALSE;
   } catch (...) {
     return FALSE;
   }

@@ -8,5 +8,7 @@ class CEditPrint;
 
 // TRUE when the file was written at pszPath (UTF-8), which the root records as its path.
 // *pUserMessage gets the text a failure brought for the user (a picture that could not be
-// saved, a template that does not parse), empty when it brought none.
-BOOL WriteSheetXml(CEditPrint* pPrint, const char* pszPath, CStringW* pUserMessage = nullptr);
+// saved, a template that does not parse), empty when it brought none; *pReason gets why the
+// write failed, empty when nothing tells.
+BOOL WriteSheetXml(CEditPrint* pPrint, const char* pszPath, CStringW* pUserMessage = nullptr,
+                   CStringW* pReason = nullptr);

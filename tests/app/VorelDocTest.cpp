@@ -497,7 +497,7 @@ TEST_F(VorelDocTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_EQ(Bytes(Path("sheet.qvf")), saved);
   EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"sheet.qvf"});
   EXPECT_TRUE(m_doc.IsModified());
-  EXPECT_EQ(Texts(), std::vector<std::string>{"ファイルの保存に失敗しました。"});
+  EXPECT_EQ(Texts(), std::vector<std::string>{std::string(kSaveFailed) + "\n" + Path("sheet.qvf")});
 }
 
 // Save and Save As over an existing file, failing in the folder, the packer or the writer.
@@ -512,13 +512,14 @@ TEST_F(VorelDocTest, AFailedSaveOrSaveAsLeavesTheExistingFileAsItWas) {
     BOOL bSaveAs;        // to other.qvf; else Save to the opened file
     Failure failure;
     const char* message;  // before the save failure
+    const char* reason;   // after the file's name
   } rows[] = {
-      {"plain.qvp", FALSE, ReadOnlyFolder, nullptr},
-      {nullptr, TRUE, ReadOnlyFolder, nullptr},
-      {nullptr, TRUE, Packer, nullptr},
-      {"plain.qvp", TRUE, Packer, nullptr},
-      {"plain.qvp", FALSE, Picture, "イメージの保存に失敗しました。"},
-      {nullptr, TRUE, Picture, "イメージの保存に失敗しました。"},
+      {"plain.qvp", FALSE, ReadOnlyFolder, nullptr, "（権限がありません）"},
+      {nullptr, TRUE, ReadOnlyFolder, nullptr, "（権限がありません）"},
+      {nullptr, TRUE, Packer, nullptr, ""},
+      {"plain.qvp", TRUE, Packer, nullptr, ""},
+      {"plain.qvp", FALSE, Picture, "イメージの保存に失敗しました。", ""},
+      {nullptr, TRUE, Picture, "イメージの保存に失敗しました。", ""},
   };
   for (const ROW& row : rows) {
     const std::string name = row.opened ? row.opened : "new";
@@ -558,7 +559,8 @@ TEST_F(VorelDocTest, AFailedSaveOrSaveAsLeavesTheExistingFileAsItWas) {
     if (row.message) {
       EXPECT_EQ(texts[dialog].rfind(row.message, 0), 0u) << texts[dialog];
     }
-    EXPECT_EQ(texts.back(), kSaveFailed);
+    const std::string target = row.bSaveAs ? Path("other.qvf") : Path(row.opened);
+    EXPECT_EQ(texts.back(), std::string(kSaveFailed) + "\n" + target + row.reason);
     EXPECT_EQ(Utf8(m_messages.m_shown.back().caption), "QR70");
   }
 }

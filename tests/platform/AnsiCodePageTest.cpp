@@ -56,3 +56,24 @@ TEST(AnsiCodePage, LeadByteRangeEdges) {
     EXPECT_EQ(wide.back() == u'\x7F', !c.lead) << wide.size();
   }
 }
+
+// Characters that CP932 holds under another code point (the wave dash, the minus sign) are
+// replaced like those it cannot hold at all; a literal '?' is kept.
+TEST(AnsiCodePage, AnsiSafeTextComesBackUnchanged) {
+  struct Case { std::u16string text; std::u16string safe; } cases[] = {
+      {u"第1回〜第3回", u"第1回_第3回"},
+      {u"第1回～第3回", u"第1回～第3回"},
+      {u"A−B", u"A_B"},
+      {u"café", u"caf_"},
+      {u"한글", u"__"},
+      {u"𠮷野", u"_野"},
+      {u"①半角ｶﾅ?", u"①半角ｶﾅ?"},
+      {std::u16string(u"a\xD800"), u"a_"},
+      {u"", u""},
+  };
+  for (const Case& c : cases) {
+    const std::u16string safe = ToAnsiSafe(c.text, u'_');
+    EXPECT_EQ(safe, c.safe);
+    EXPECT_EQ(AnsiToWide(WideToAnsi(safe)), safe);
+  }
+}

@@ -14,6 +14,7 @@
 #include "platform/CabinetLayout.h"
 #include "platform/CabinetNames.h"
 #include "platform/TempFolder.h"
+#include "tests/support/FailingFileBuffers.h"
 
 namespace fs = std::filesystem;
 
@@ -339,6 +340,18 @@ TEST(CabinetNames, DosTimesRoundTripAndHoldAtTheEnds) {
   ToDosDateTime(0, &date, &time);
   EXPECT_EQ(date, (1 << 5) | 1);
   EXPECT_FALSE(FromDosDateTime(0, 0, &back));  // month 0
+}
+
+// A package whose bytes do not all reach the disk is no package: the old one stays.
+TEST_F(CabinetTest, AFailingWriteOrFlushLeavesTheOldPackage) {
+  ASSERT_TRUE(PackSheet());
+  const std::string old = ReadAll(Package());
+  WriteAll(Path("xml") / kXml, "<changed/>");
+  for (PackageBufferMaker make : {&CFlushFailingBuffer::Make, &CWriteFailingBuffer::Make}) {
+    EXPECT_FALSE(PackCabinet(SheetFiles(), Path("package").string(), kPackage, make));
+    EXPECT_EQ(ReadAll(Package()), old);
+    EXPECT_EQ(Listing(Path("package")), std::vector<std::string>{kPackage});
+  }
 }
 
 }  // namespace
