@@ -242,7 +242,7 @@ TEST_F(VorelDocTest, AFailedOpenKeepsTheOpenSheetAndNamesTheFile) {
   const std::string kOpenFailed = "ファイルを開けませんでした。";
   struct ROW {
     const char* name;
-    std::vector<std::string> messages;  // after the line of the Part's sentence: the file's line
+    std::vector<std::string> messages;  // after the failure's sentence: the file's line
   } rows[] = {
       {"missing.qvf", {kOpenFailed + "\n" + Path("missing.qvf") + "（ファイルが見つかりません）"}},
       {"locked.qvf", {kOpenFailed + "\n" + Path("locked.qvf") + "（権限がありません）"}},
