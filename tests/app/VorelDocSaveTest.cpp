@@ -5,9 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <linux/capability.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -28,6 +26,7 @@
 #include "platform/CabinetNames.h"
 #include "tests/support/FailingFileBuffers.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/WithoutDacOverride.h"
 
 namespace fs = std::filesystem;
 
@@ -67,26 +66,6 @@ class CFailingDoc : public CVorelDoc {
     if (m_nRenamesLeft > 0) --m_nRenamesLeft;
     return CVorelDoc::RenameFile(from, to);
   }
-};
-
-// Root writes any file: while this lives, the thread keeps only the rights the file modes give.
-class CWithoutDacOverride {
- public:
-  CWithoutDacOverride() {
-    m_bSaved = syscall(SYS_capget, &m_header, m_saved) == 0;
-    if (!m_bSaved) return;
-    __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
-    reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
-    syscall(SYS_capset, &m_header, reduced);
-  }
-  ~CWithoutDacOverride() {
-    if (m_bSaved) syscall(SYS_capset, &m_header, m_saved);
-  }
-
- private:
-  __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-  __user_cap_data_struct m_saved[2]{};
-  BOOL m_bSaved = FALSE;
 };
 
 class VorelDocSaveTest : public ::testing::Test {

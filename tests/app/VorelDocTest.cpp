@@ -1,6 +1,4 @@
-#include <linux/capability.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -26,6 +24,7 @@
 #include "platform/GlobalMemory.h"
 #include "resources/Resource.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/WithoutDacOverride.h"
 #include "tests/support/StringWPrint.h"
 #include "tests/xmlformat/RichSheet.h"
 #include "ui/CmdUI.h"
@@ -75,26 +74,6 @@ class CTestDoc : public CVorelDoc {
   BOOL PackFiles(const std::vector<std::string>& files, const std::string& folder, const std::string& name) override {
     return CVorelDoc::PackFiles(files, folder, name) && !m_bFailPacking;
   }
-};
-
-// Root writes into read-only folders: while this lives, the thread has no right to.
-class CWithoutDacOverride {
- public:
-  CWithoutDacOverride() {
-    m_bSaved = syscall(SYS_capget, &m_header, m_saved) == 0;
-    if (!m_bSaved) return;
-    __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
-    reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
-    syscall(SYS_capset, &m_header, reduced);
-  }
-  ~CWithoutDacOverride() {
-    if (m_bSaved) syscall(SYS_capset, &m_header, m_saved);
-  }
-
- private:
-  __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-  __user_cap_data_struct m_saved[2]{};
-  BOOL m_bSaved = FALSE;
 };
 
 class VorelDocTest : public ::testing::Test {
