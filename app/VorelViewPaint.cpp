@@ -176,10 +176,15 @@ void CVorelView::OnDraw(CDC* pDC) {
   }
 }
 
-// Only the parts with a box on a page in the clip box are drawn: drawing every page of a long
-// sheet for each keystroke would cost more than the keystroke may.
+// Only the parts with a box on a page in the clip box, and near it down the page, are drawn:
+// drawing every page of a long sheet for each keystroke would cost more than the keystroke may.
+// A part's labels and marks stand less than kInkReach beside its boxes.
 void CVorelView::DrawVisiblePages(CDC* pDC, CEditPrint& root, RECT clip) {
+  constexpr int kInkReach = 1000;
   m_mapper.DPtoLPRect(&clip);
+  CRect near(clip);
+  near.NormalizeRect();
+  near.InflateRect(0, kInkReach);
   SIZE page;
   root.GetPageSize(&page);
   std::vector<bool> visible(size_t(std::max(0, root.m_nPageCount)) + 1, false);
@@ -202,8 +207,10 @@ void CVorelView::DrawVisiblePages(CDC* pDC, CEditPrint& root, RECT clip) {
     CEditNode* child = root.GetEditChildAt(i);
     auto* container = dynamic_cast<CEditContainer*>(child);
     bool bShown = !container || container->GetBoxCount() == 0;
-    for (int b = 0; !bShown && b < container->GetBoxCount(); ++b)
-      bShown = onVisiblePage(container->GetBox(b)->m_props.m_nPage);
+    for (int b = 0; !bShown && b < container->GetBoxCount(); ++b) {
+      const CEditProperties& box = container->GetBox(b)->m_props;
+      bShown = onVisiblePage(box.m_nPage) && box.m_rcInk.top < near.bottom && box.m_rcInk.bottom > near.top;
+    }
     EDIT_LAYOUT_PARAM param{};
     if (child && bShown) child->Draw(pDC, &m_mapper, &param);
   }
