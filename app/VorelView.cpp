@@ -148,7 +148,7 @@ void CVorelView::OnUpdate(CView*, LPARAM lHint, CObject* pHint) {
           DocToClientRect(&rect);
           rect.NormalizeRect();
           rect.InflateRect(kHandleSize, kHandleSize);
-          m_bBufferDirty = true;
+          m_rcDirty = viewport()->rect();
           viewport()->update(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
         }
         break;

@@ -26,6 +26,7 @@ class CDC;
 class CEditPrint;
 class CMainFrame;
 class CPrintInfo;
+class CScreenInkRecord;
 class CStandardToolBar;
 class CUndoGroup;
 class CVorelAppSettings;
@@ -81,8 +82,9 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   void DrawContainerFrame(CDC* pDC);
   void DrawSelectionOn(CDC* pDC);
   void InvertSelection();
-  // The sheet is drawn again at the next paint.
+  // The sheet is drawn again at the next paint, whole or in a rectangle of client pixels.
   void Invalidate();
+  void InvalidateRect(const QRect& rect);
 
   // Caret, scrolling and zoom.
   BOOL UpdateCaret(BOOL bPickFont);
@@ -185,6 +187,9 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   // Painting.
   bool EnsureBuffer();
   void RenderBuffer();
+  RECT VisibleSheetRect();
+  bool TakeScreenInk(CScreenInkRecord* pRecord);
+  void InvalidateChanges(const CScreenInkRecord& before, POINT ptOrigin);
   void DrawPageBackgrounds(CDC* pDC, CEditPrint& root);
   void DrawVisiblePages(CDC* pDC, CEditPrint& root, RECT clip);
   void DrawFieldHandles(CDC* pDC);
@@ -220,6 +225,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   // the flag that has the caret take its font from the tree afterwards.
   BOOL RunEdit(const std::function<BOOL(CUndoGroup*, BOOL*)>& edit);
   void AfterEdit(BOOL bPickFont);
+  void LayOutEdit(BOOL bPickFont);
   void DeleteSelectionInto(CUndoGroup* pUndo);
   void ReplayHistory(bool bUndo);
   void KeepCaretInSheet();
@@ -243,7 +249,7 @@ class CVorelView : public QAbstractScrollArea, public CDocView, public CEditView
   POINT m_ptWindowOrg{0, 0};
 
   QImage m_buffer;
-  bool m_bBufferDirty = true;
+  QRect m_rcDirty;  // of the buffer, in client pixels
   bool m_bBufferFailed = false;
   bool m_bInPaint = false;
   int m_nLayoutPasses = 0;

@@ -1,3 +1,4 @@
+#include "app/ScreenInkRecord.h"
 #include "app/VorelDoc.h"
 #include "app/VorelView.h"
 #include "elements/OperatorChars.h"
@@ -88,8 +89,12 @@ BOOL CVorelView::ChooseInputFont(CStringW& text, CEditNode* pParent) {
   return bFormula && IsMathOperatorChar(text);
 }
 
+// What an edit changed on the screen is drawn again, the rest is kept.
 BOOL CVorelView::RunEdit(const std::function<BOOL(CUndoGroup*, BOOL*)>& edit) {
   if (!m_caret.m_pCaretNode || !m_pDoc) return FALSE;
+  CScreenInkRecord before;
+  const bool bRecorded = TakeScreenInk(&before);
+  const POINT origin{m_mapper.m_nOriginX, m_mapper.m_nOriginY};
   auto group = std::make_unique<CUndoGroup>();
   BOOL ok = FALSE;
   BOOL bPickFont = TRUE;
@@ -100,17 +105,26 @@ BOOL CVorelView::RunEdit(const std::function<BOOL(CUndoGroup*, BOOL*)>& edit) {
   }
   const BOOL bChanged = group->GetCount() > 0;
   if (bChanged) m_pDoc->PushUndo(group.release());
-  if (ok || bChanged) AfterEdit(bPickFont);
+  if (!ok && !bChanged) return ok;
+  LayOutEdit(bPickFont);
+  if (bRecorded)
+    InvalidateChanges(before, origin);
+  else
+    Invalidate();
   return ok;
 }
 
 void CVorelView::AfterEdit(BOOL bPickFont) {
+  LayOutEdit(bPickFont);
+  Invalidate();
+}
+
+void CVorelView::LayOutEdit(BOOL bPickFont) {
   m_pDoc->SetModifiedFlag();
   if (m_caret.m_pCaretNode) m_caret.m_pCaretNode->SetSentenceModified(1);
   RecalcLayout();
   UpdateScrollSizes();
   UpdateCaret(bPickFont);
-  Invalidate();
 }
 
 // The sheet is laid out once, after the insertion that follows.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/MessageService.h"
+#include "app/ScreenInkRecord.h"
 #include "app/VorelDoc.h"
 #include "app/VorelView.h"
 #include "elements/EditPrint.h"
@@ -14,6 +15,7 @@
 #include "model/NodeTypes.h"
 #include "platform/DC.h"
 #include "platform/PainterBackend.h"
+#include "platform/Rgn.h"
 #include "platform/StockObjects.h"
 
 namespace {
@@ -41,7 +43,7 @@ bool CVorelView::EnsureBuffer() {
   if (!m_buffer.isNull() && m_buffer.deviceIndependentSize().toSize() == size && m_buffer.devicePixelRatio() == ratio)
     return true;
   m_buffer = MakeBuffer(size, ratio);
-  m_bBufferDirty = true;
+  m_rcDirty = QRect(QPoint(0, 0), size);
   if (!m_buffer.isNull()) {
     m_bBufferFailed = false;
     return true;
@@ -58,18 +60,34 @@ bool CVorelView::EnsureBuffer() {
 }
 
 void CVorelView::Invalidate() {
-  m_bBufferDirty = true;
+  m_rcDirty = viewport()->rect();
   viewport()->update();
 }
 
+void CVorelView::InvalidateRect(const QRect& rect) {
+  const QRect dirty = rect.intersected(viewport()->rect());
+  if (dirty.isEmpty()) return;
+  m_rcDirty |= dirty;
+  viewport()->update(dirty);
+}
+
+// Only the dirty rectangle is drawn again: what the sheet draws there is the same whether or
+// not the rest is drawn with it.
 void CVorelView::RenderBuffer() {
-  m_buffer.fill(ToQColor(kBackground));
+  {
+    QPainter painter(&m_buffer);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(m_rcDirty, ToQColor(kBackground));
+  }
   CDC dc(MakeImageBackend(&m_buffer));
+  CRgn clip;
+  clip.CreateRectRgn(m_rcDirty.left(), m_rcDirty.top(), m_rcDirty.right() + 1, m_rcDirty.bottom() + 1);
+  dc.SelectClipRgn(&clip);
   OnPrepareDC(&dc);
   OnDraw(&dc);
   dc.SetWindowOrg(0, 0);
   DrawFieldHandles(&dc);
-  m_bBufferDirty = false;
+  m_rcDirty = QRect();
   ++m_nSheetDraws;
 }
 
@@ -79,7 +97,7 @@ void CVorelView::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), ToQColor(kBackground));
     return;
   }
-  if (m_bBufferDirty) RenderBuffer();
+  if (!m_rcDirty.isEmpty()) RenderBuffer();
   const qreal ratio = m_buffer.devicePixelRatio();
   const QRect rect = event->rect();
   painter.drawImage(rect, m_buffer, QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
@@ -88,6 +106,44 @@ void CVorelView::paintEvent(QPaintEvent* event) {
   m_bInPaint = false;
   DrawPreedit(painter);
   DrawCaretBar(painter);
+}
+
+RECT CVorelView::VisibleSheetRect() {
+  CRect rect(0, 0, viewport()->width(), viewport()->height());
+  ClientToDocRect(&rect);
+  rect.NormalizeRect();
+  return rect;
+}
+
+// Without a selection, which an edit takes away wherever it is shown.
+bool CVorelView::TakeScreenInk(CScreenInkRecord* pRecord) {
+  CEditPrint* root = GetSheetRoot();
+  if (!root || m_caret.m_pAnchor || m_rcDirty == viewport()->rect()) return false;
+  try {
+    pRecord->Take(*root, VisibleSheetRect(), m_caret.m_pCaretNode);
+  } catch (...) {
+    return false;
+  }
+  return true;
+}
+
+// A changed rectangle is widened by half its height, at least a few pixels, for the ink
+// around a box: overhanging glyphs, frames, borders and outlines drawn on its edges.
+void CVorelView::InvalidateChanges(const CScreenInkRecord& before, POINT ptOrigin) {
+  CScreenInkRecord after;
+  std::vector<RECT> changed;
+  const bool bMoved = ptOrigin.x != m_mapper.m_nOriginX || ptOrigin.y != m_mapper.m_nOriginY;
+  if (bMoved || !TakeScreenInk(&after) || !CScreenInkRecord::Difference(before, after, &changed)) {
+    Invalidate();
+    return;
+  }
+  constexpr int kMinimumMargin = 4;
+  for (RECT rect : changed) {
+    DocToClientRect(&rect);
+    QRect box = QRect(QPoint(rect.left, rect.top), QPoint(rect.right, rect.bottom)).normalized();
+    const int margin = std::max(kMinimumMargin, std::min(box.width(), box.height()) / 2);
+    InvalidateRect(box.adjusted(-margin, -margin, margin, margin));
+  }
 }
 
 // Pages stand one below the other, m_nPageGapY apart and m_nPageGapX from the left edge.
@@ -120,10 +176,15 @@ void CVorelView::OnDraw(CDC* pDC) {
   }
 }
 
-// Only the parts with a box on a page in the clip box are drawn: drawing every page of a long
-// sheet for each keystroke would cost more than the keystroke may.
+// Only the parts with a box on a page in the clip box, and near it down the page, are drawn:
+// drawing every page of a long sheet for each keystroke would cost more than the keystroke may.
+// A part's labels and marks stand less than kInkReach beside its boxes.
 void CVorelView::DrawVisiblePages(CDC* pDC, CEditPrint& root, RECT clip) {
+  constexpr int kInkReach = 1000;
   m_mapper.DPtoLPRect(&clip);
+  CRect near(clip);
+  near.NormalizeRect();
+  near.InflateRect(0, kInkReach);
   SIZE page;
   root.GetPageSize(&page);
   std::vector<bool> visible(size_t(std::max(0, root.m_nPageCount)) + 1, false);
@@ -146,8 +207,10 @@ void CVorelView::DrawVisiblePages(CDC* pDC, CEditPrint& root, RECT clip) {
     CEditNode* child = root.GetEditChildAt(i);
     auto* container = dynamic_cast<CEditContainer*>(child);
     bool bShown = !container || container->GetBoxCount() == 0;
-    for (int b = 0; !bShown && b < container->GetBoxCount(); ++b)
-      bShown = onVisiblePage(container->GetBox(b)->m_props.m_nPage);
+    for (int b = 0; !bShown && b < container->GetBoxCount(); ++b) {
+      const CEditProperties& box = container->GetBox(b)->m_props;
+      bShown = onVisiblePage(box.m_nPage) && box.m_rcInk.top < near.bottom && box.m_rcInk.bottom > near.top;
+    }
     EDIT_LAYOUT_PARAM param{};
     if (child && bShown) child->Draw(pDC, &m_mapper, &param);
   }
@@ -177,9 +240,11 @@ void CVorelView::DrawSelectionOn(CDC* pDC) {
 }
 
 // The highlight inverts, so drawing it again on the shown picture takes it away. A picture
-// that is to be drawn again shows the selection as it is then.
+// that is to be drawn again shows the selection as it is then; one drawn again only in part
+// is drawn again whole, as the rest may show the highlight.
 void CVorelView::InvertSelection() {
-  if (m_bBufferDirty || m_buffer.isNull()) return;
+  if (!m_rcDirty.isEmpty()) Invalidate();
+  if (!m_rcDirty.isEmpty() || m_buffer.isNull()) return;
   try {
     CDC dc(MakeImageBackend(&m_buffer));
     OnPrepareDC(&dc);

@@ -2,6 +2,8 @@
 
 #include <QPolygon>
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdint>
 
@@ -525,9 +527,9 @@ void CDC::DrawText(int x, int y, std::u16string_view text, const int* dx, const 
     x = m_state.current.x;
     y = m_state.current.y;
   }
-  DC_TEXT placed = PlaceText(x, y, text, dx);
   if (updateCp) MoveCurrentPastText(x, y, text, dx);
-  if (text.empty()) return;
+  if (text.empty() || !MayReachClip(x, y, text, dx)) return;
+  DC_TEXT placed = PlaceText(x, y, text, dx);
   if (!clip) {
     m_backend->Text(Paint(), placed);
     return;
@@ -536,6 +538,23 @@ void CDC::DrawText(int x, int y, std::u16string_view text, const int* dx, const 
   IntersectClipRect(clip);
   m_backend->Text(Paint(), placed);
   m_state.clip = saved;
+}
+
+// Whether text at (x, y) can put ink inside the clip region. No glyph reaches further from
+// its origin than its advance and two ems, whatever its alignment and escapement.
+bool CDC::MayReachClip(int x, int y, std::u16string_view text, const int* dx) const {
+  if (!m_state.clip) return true;
+  const TEXTMETRICA& tm = m_state.metrics->GetTextMetrics();
+  const LOGFONTA& lf = m_state.font->LogFont();
+  const double em = std::max({std::fabs(double(lf.lfHeight)), double(tm.tmHeight), double(tm.tmMaxCharWidth)});
+  double along = 0;
+  for (size_t i = 0; i < text.size(); ++i) along += dx ? std::fabs(double(dx[i])) : em;
+  const double reach = along + 2 * em;
+  const POINT a = m_state.mapping.ToDevice(x - reach, y - reach);
+  const POINT b = m_state.mapping.ToDevice(x + reach, y + reach);
+  const QRect box = QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)), QPoint(std::max(a.x, b.x), std::max(a.y, b.y)))
+                        .adjusted(-2, -2, 2, 2);
+  return m_state.clip->intersects(box);
 }
 
 DC_TEXT CDC::PlaceText(int x, int y, std::u16string_view text, const int* dx) const {

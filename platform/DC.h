@@ -215,6 +215,7 @@ class CDC {
   std::vector<POINT> ToDevice(const POINT* points, int count) const;
   void ClipTo(const QRegion& deviceRegion);
   void DrawText(int x, int y, std::u16string_view text, const int* dx, const RECT* clip);
+  bool MayReachClip(int x, int y, std::u16string_view text, const int* dx) const;
   DC_TEXT PlaceText(int x, int y, std::u16string_view text, const int* dx) const;
   void MoveCurrentPastText(int x, int y, std::u16string_view text, const int* dx);
   BOOL Blit(const RECT& dst, CDC* src, const RECT& srcLogical, DWORD rop);

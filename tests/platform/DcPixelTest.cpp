@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "platform/AnsiCodePage.h"
 #include "tests/support/TestPaths.h"
 #include "platform/DC.h"
 #include "platform/PainterBackend.h"
+#include "platform/Rgn.h"
 #include "platform/StockObjects.h"
 
 namespace {
@@ -141,6 +143,45 @@ TEST_F(DcPixelTest, HorizontalCommaSitsInTheLowerLeft) {
   ASSERT_FALSE(ink.isEmpty());
   EXPECT_LT(ink.center().x(), 100);
   EXPECT_GT(ink.center().y(), 100);
+}
+
+// Text whose origin lies outside the clip region still draws the ink that reaches into it.
+TEST_F(DcPixelTest, ClippedTextKeepsTheInkThatReachesIntoTheClip) {
+  struct TEXT_CASE {
+    const char16_t* face;
+    LONG escapement;
+    UINT align;
+    int x, y;
+    const char16_t* text;
+  };
+  const TEXT_CASE cases[] = {
+      {u"ＭＳ 明朝", 0, TA_BASELINE | TA_LEFT, 30, 120, u"Wあ"},
+      {u"ＭＳ 明朝", 0, TA_TOP | TA_RIGHT, 170, 40, u"ABC"},
+      {u"@ＭＳ 明朝", 2700, TA_BASELINE | TA_LEFT, 120, 20, u"あ、W"},
+  };
+  for (const TEXT_CASE& c : cases) {
+    auto draw = [&](const QRect* clip) {
+      image.fill(Qt::white);
+      CRgn region;
+      if (clip) region.CreateRectRgn(clip->left(), clip->top(), clip->right() + 1, clip->bottom() + 1);
+      dc.SelectClipRgn(clip ? &region : nullptr);
+      SelectFont(-60, c.face, c.escapement);
+      dc.SetBkMode(TRANSPARENT);
+      dc.SetTextAlign(c.align);
+      dc.TextOutW(c.x, c.y, c.text, int(std::char_traits<char16_t>::length(c.text)));
+    };
+    draw(nullptr);
+    const QImage whole = image.copy();
+    const QRect ink = Ink();
+    ASSERT_FALSE(ink.isEmpty());
+    const QRect edges[] = {QRect(ink.left(), ink.top(), 2, ink.height()), QRect(ink.right() - 1, ink.top(), 2, ink.height()),
+                           QRect(ink.left(), ink.top(), ink.width(), 2), QRect(ink.left(), ink.bottom() - 1, ink.width(), 2)};
+    for (const QRect& edge : edges) {
+      draw(&edge);
+      EXPECT_EQ(image.copy(edge), whole.copy(edge)) << "text at " << c.x << "," << c.y;
+    }
+  }
+  dc.SelectClipRgn(nullptr);
 }
 
 TEST_F(DcPixelTest, LatinTurnsClockwiseInVerticalText) {
