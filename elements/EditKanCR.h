@@ -12,4 +12,5 @@ class CEditKanCR : public CEditKanChar, public CBlockLineRelatedProperties {
   CEditKanCR();
 
   void Serialize(CArchive& ar) override;
+  const CBlockLineRelatedProperties* GetLineProperties() const override { return this; }
 };

@@ -13,4 +13,5 @@ class CEditMathCR : public CEditMathChar, public CBlockLineRelatedProperties {
   ~CEditMathCR() override;
 
   void Serialize(CArchive& ar) override;
+  const CBlockLineRelatedProperties* GetLineProperties() const override { return this; }
 };

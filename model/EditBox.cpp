@@ -55,3 +55,9 @@ void CEditBox::SetLine(int index, const EDIT_LINE_INFO& line) {
   if (index >= GetLineCount()) m_arrLines.resize(size_t(index) + 1);
   m_arrLines[size_t(index)] = line;
 }
+
+void CEditBox::SetPlacedWith(const EDIT_LAYOUT_PARAM& param, int nIndentAfter) {
+  m_placedWith = param;
+  m_nIndentAfterPlacing = nIndentAfter;
+  m_bPlaced = TRUE;
+}

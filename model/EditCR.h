@@ -13,6 +13,7 @@ class CEditCR : public CEditChar, public CBlockLineRelatedProperties {
 
   void Serialize(CArchive& ar) override;
   void Draw(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) override;
+  const CBlockLineRelatedProperties* GetLineProperties() const override { return this; }
 
   // Alignment 0 to 4; recorded with a group. The containers read it when they arrange.
   void SetTextAlign(int nAlign, CUndoGroup* pUndo);

@@ -26,6 +26,7 @@ class CEditContainer : public CEditNode, public CBlockMarginProperties, public C
   void Arrange(EDIT_LAYOUT_PARAM* pParam, int bVertical) override;
   void Draw(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) override;
   CEditNode* GetFirstCaretChild() override;
+  const CBlockLineRelatedProperties* GetLineProperties() const override { return this; }
 
   virtual CEditNode* FindLineBreakFrom(CEditNode* pChild);
   virtual CEditNode* GetFirstLineBreak();

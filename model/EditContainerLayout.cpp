@@ -136,7 +136,7 @@ void CEditContainer::MeasureChildren(CDC* pDC, CCoordMapper* pMapper, const EDIT
     // A line end's size depends on its neighbours: measure it afresh on every pass.
     if (child->m_nType & NT_LINEBREAK) child->m_bNeedsMeasure = 1;
     EDIT_LAYOUT_PARAM p = ChildMeasureParam(param, param.nWidth);
-    if (CEditChar* ch = AsPlainChar(child); ch && ch->m_bNeedsMeasure) {
+    if (CEditChar* ch = child->m_bNeedsMeasure ? AsPlainChar(child) : nullptr) {
       if (!fontOwner || !ch->IsSameFont(*fontOwner)) {
         font.reset(ch->CreateMeasureFont());
         fontOwner = ch;

@@ -25,7 +25,7 @@ struct CEditContainer::LINE_PLACER {
   void ComputeLineStart() {
     const int available = container.m_nWidth - (BesideFloat() ? floatWidth : 0);
     const int used = line.props.m_nWidth;
-    auto* paragraph = dynamic_cast<CBlockLineRelatedProperties*>(source);
+    const CBlockLineRelatedProperties* paragraph = source ? source->GetLineProperties() : nullptr;
     const int align = paragraph ? paragraph->m_nTextAlign : CBlockLineRelatedProperties::AlignLeft;
     x = param.nX;
     if (align == CBlockLineRelatedProperties::AlignCenter)

@@ -45,3 +45,13 @@ inline EDIT_LAYOUT_PARAM ChildMeasureParam(const EDIT_LAYOUT_PARAM& parent, int 
   p.nLetterSpacing = parent.nLetterSpacing;
   return p;
 }
+
+// Whether a child given b would be laid out as it was with a: every field but the rooms of
+// the later columns, which the callers compare by their answers.
+inline bool SameLayoutParam(const EDIT_LAYOUT_PARAM& a, const EDIT_LAYOUT_PARAM& b) {
+  return a.nWidth == b.nWidth && a.nWidth2 == b.nWidth2 && a.nHeight == b.nHeight && a.nPage == b.nPage &&
+         a.nColumnWidth == b.nColumnWidth && a.nPageHeight == b.nPageHeight && a.nColumn == b.nColumn &&
+         a.nX == b.nX && a.nY == b.nY && a.nLineAscent == b.nLineAscent && a.nLineHalf == b.nLineHalf &&
+         a.nLineSpacing == b.nLineSpacing && a.nLetterSpacing == b.nLetterSpacing && a.hFont == b.hFont &&
+         a.nBox == b.nBox && a.pBoxFilter == b.pBoxFilter && a.pPrevBoxLast == b.pPrevBoxLast;
+}

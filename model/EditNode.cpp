@@ -17,7 +17,7 @@ namespace {
 
 BOOL IsGaijiFace(const char* face) { return std::strstr(face, "Halvern Gaiji") != nullptr; }
 
-CEditNode* AsEditNode(CQVXMLNode* node) { return dynamic_cast<CEditNode*>(node); }
+CEditNode* EditNodeOf(CQVXMLNode* node) { return node ? node->ToEditNode() : nullptr; }
 
 // The font metrics a record keeps from its last measuring. Fonts stop at a metre, so no font
 // gives a metric of ten metres: beyond that the record is damaged.
@@ -161,7 +161,10 @@ void CEditNode::SetNeedsMeasureRecursive(int value) {
     if (CEditNode* child = GetEditChildAt(i)) child->SetNeedsMeasureRecursive(value);
 }
 
-CEditNode* CEditNode::GetEditChildAt(int index) const { return dynamic_cast<CEditNode*>(GetChildAt(index)); }
+CEditNode* CEditNode::GetEditChildAt(int index) const {
+  CQVXMLNode* child = GetChildAt(index);
+  return child ? child->ToEditNode() : nullptr;
+}
 
 void CEditNode::UpdateLogFontFromProps() {
   SetFontFace(m_szFontFamily, nullptr);
@@ -382,13 +385,13 @@ void CEditNode::SetFontHeightRecursiveMath(CSize size, BOOL bSelf, CUndoGroup* p
 void CEditNode::ApplyFontSize(CUndoGroup*) {}
 
 CEditNode* CEditNode::GetFirstCaretChild() {
-  for (auto* node = AsEditNode(GetFirstChild()); node; node = AsEditNode(node->GetFirstChild()))
+  for (auto* node = EditNodeOf(GetFirstChild()); node; node = EditNodeOf(node->GetFirstChild()))
     if (node->IsCaretStop()) return node;
   return nullptr;
 }
 
 CEditNode* CEditNode::GetLastCaretChild() {
-  for (auto* node = AsEditNode(GetLastChild()); node; node = AsEditNode(node->GetLastChild()))
+  for (auto* node = EditNodeOf(GetLastChild()); node; node = EditNodeOf(node->GetLastChild()))
     if (node->IsCaretStop()) return node;
   return nullptr;
 }
@@ -422,13 +425,13 @@ int CEditNode::CountLineBreaks() {
 
 CEditNode* CEditNode::GetPrevLineBreak() {
   for (CQVXMLNode* node = GetPrevSibling(); node; node = node->GetPrevSibling())
-    if (node->m_nType & NT_LINEBREAK) return AsEditNode(node);
+    if (node->m_nType & NT_LINEBREAK) return EditNodeOf(node);
   return nullptr;
 }
 
 CEditNode* CEditNode::GetNextLineBreak() {
   for (CQVXMLNode* node = GetNextSibling(); node; node = node->GetNextSibling())
-    if (node->m_nType & NT_LINEBREAK) return AsEditNode(node);
+    if (node->m_nType & NT_LINEBREAK) return EditNodeOf(node);
   return nullptr;
 }
 
@@ -443,19 +446,19 @@ CEditNode* CEditNode::GetCaretPrev(int* pPassLineEnd) {
   } else {
     *pPassLineEnd = 0;
   }
-  return AsEditNode(GetPrevAtLevel());
+  return EditNodeOf(GetPrevAtLevel());
 }
 
 CEditNode* CEditNode::GetCaretNext(int* pPassLineEnd) {
   int ignored = 0;
   if (!pPassLineEnd) pPassLineEnd = &ignored;
   if (!(m_nType & NT_LINEBREAK) || *pPassLineEnd == 1) *pPassLineEnd = 0;
-  return AsEditNode(GetNextAtLevel());
+  return EditNodeOf(GetNextAtLevel());
 }
 
 CEditNode* CEditNode::GetLineStartNode() {
   if (m_nInLine <= 0) return this;
-  for (auto* node = AsEditNode(GetPrevSibling()); node; node = AsEditNode(node->GetPrevSibling()))
+  for (auto* node = EditNodeOf(GetPrevSibling()); node; node = EditNodeOf(node->GetPrevSibling()))
     if ((node->m_nType & NT_LINEBREAK) || node->m_nInLine <= 0) return node;
   return nullptr;
 }
@@ -464,7 +467,7 @@ CEditNode* CEditNode::GetLineStartNode() {
 CEditNode* CEditNode::GetLineEndNode() {
   if (m_nType & NT_LINEBREAK) return this;
   CEditNode* last = this;
-  for (auto* node = AsEditNode(GetNextSibling()); node; node = AsEditNode(node->GetNextSibling())) {
+  for (auto* node = EditNodeOf(GetNextSibling()); node; node = EditNodeOf(node->GetNextSibling())) {
     if (node->m_nType & NT_LINEBREAK) return node;
     if (node->m_nLine != m_nLine) return last;
     last = node;

@@ -14,6 +14,7 @@
 #include "model/KasenRenbanProperties.h"
 #include "model/QVXMLNode.h"
 
+class CBlockLineRelatedProperties;
 class CCoordMapper;
 class CDC;
 class CEditCaret;
@@ -38,6 +39,10 @@ class CEditNode : public CQVXMLNode,
   ~CEditNode() override;
 
   void Serialize(CArchive& ar) override;
+  CEditNode* ToEditNode() override { return this; }
+  const CEditNode* ToEditNode() const override { return this; }
+  // The paragraph group of a line end or a container, null for any other node.
+  virtual const CBlockLineRelatedProperties* GetLineProperties() const { return nullptr; }
 
   // Layout.
   virtual CEditNode* NodeFromPoint(int x, int y, int* pAfter);

@@ -157,7 +157,7 @@ void CEditSentence::SetRunFlags(const std::vector<CEditNode*>& children) {
 std::vector<CEditNode*> CEditSentence::EditChildren() const {
   std::vector<CEditNode*> children;
   children.reserve(m_arrChildren.size());
-  for (CQVXMLNode* child : m_arrChildren) children.push_back(dynamic_cast<CEditNode*>(child));
+  for (CQVXMLNode* child : m_arrChildren) children.push_back(child ? child->ToEditNode() : nullptr);
   return children;
 }
 
@@ -169,11 +169,15 @@ CQuestionSheet* CEditSentence::GetSheet() const {
 // Question numbers of the other parts are hidden while every question is followed by its
 // parts: the question text already shows the number.
 void CEditSentence::PrepareChildren(const std::vector<CEditNode*>& children) {
-  const CQuestionSheet* sheet = GetSheet();
-  const BOOL hideNumbers = m_nKind != KindQuestion && sheet && sheet->GetFieldSequence() == 0;
+  const BOOL hideNumbers = HidesQuestionNumbers();
   for (CEditNode* node : children)
     if (node && (node->m_nType & NT_QUESTIONNUMBER)) node->m_bHidden = hideNumbers ? 2 : 0;
   SetRunFlags(children);
+}
+
+BOOL CEditSentence::HidesQuestionNumbers() const {
+  const CQuestionSheet* sheet = GetSheet();
+  return m_nKind != KindQuestion && sheet && sheet->GetFieldSequence() == 0;
 }
 
 void CEditSentence::ShareIndentWithParts() {

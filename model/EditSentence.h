@@ -9,6 +9,7 @@
 #include "model/EditChar.h"
 #include "model/EditContainer.h"
 #include "model/HaitenInfo.h"
+#include "model/MeasureRecord.h"
 
 class CEditBox;
 class CFoBlockContainer;
@@ -62,14 +63,21 @@ class CEditSentence : public CEditContainer {
                           int nBox, int nLine);
   void NumberKasen(const std::vector<CEditNode*>& children);
   void PrepareChildren(const std::vector<CEditNode*>& children);
+  BOOL HidesQuestionNumbers() const;
+  MEASURE_INPUTS MeasureInputs(const CCoordMapper* pMapper) const;
+  // Keeps the boxes of the last measuring when nothing it read has changed since.
+  BOOL KeepsMeasure(CCoordMapper* pMapper, const EDIT_LAYOUT_PARAM& param);
   void SetRunFlags(const std::vector<CEditNode*>& children);
   CQuestionSheet* GetSheet() const;
   void ShareIndentWithParts();
+  void PlaceBox(CEditBox& box, const EDIT_LAYOUT_PARAM& param, int bVertical);
   void ArrangeLabel(const EDIT_LAYOUT_PARAM& param, int bVertical);
   void DrawKindLabel(CDC* pDC, CCoordMapper* pMapper);
   // Every box, or only box nOnlyBox when it is 0 or more.
   void DrawBoxOutlines(CDC* pDC, CCoordMapper* pMapper, int nOnlyBox);
   CEditNode* NodeOnLine(CEditNode* pNode, CEditCaret* pCaret, int nStep);
   CEditNode* HitLineEnds(const CEditBox& box, int x, int y, int* pAfter);
+
+  CMeasureRecord m_measureRecord;
 };
 

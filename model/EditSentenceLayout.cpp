@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "model/CoordMapper.h"
+#include "model/GdiCache.h"
 #include "model/EditBox.h"
 #include "model/LineMetrics.h"
 #include "platform/WideChar.h"
@@ -239,6 +241,9 @@ struct CEditSentence::LINE_BREAKER {
 void CEditSentence::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* pParam) {
   try {
     const EDIT_LAYOUT_PARAM param = pParam ? *pParam : EDIT_LAYOUT_PARAM{};
+    if (KeepsMeasure(pMapper, param)) return;
+    const MEASURE_INPUTS inputs = MeasureInputs(pMapper);
+    const CColumnRooms* rooms = m_measureRecord.Record(param.pColumnRooms);
     if (!StartMeasure()) return;
     UpdateKindLabel(&m_label, pMapper);
     EDIT_LAYOUT_PARAM labelParam{};
@@ -268,7 +273,7 @@ void CEditSentence::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* 
                          width,
                          param.nLineSpacing,
                          paged ? param.nPageHeight : kUnlimitedRoom,
-                         paged ? param.pColumnRooms : nullptr,
+                         paged ? rooms : nullptr,
                          first.release(),
                          room};
     breaker.Run();
@@ -277,8 +282,39 @@ void CEditSentence::Measure(CDC* pDC, CCoordMapper* pMapper, EDIT_LAYOUT_PARAM* 
       m_nSharedIndent = m_nMarginLeft;
       ShareIndentWithParts();
     }
+    m_measureRecord.Keep(param, inputs, CMeasureRecord::Fingerprint(*this), m_nMarginLeft);
   } catch (...) {
+    m_measureRecord.Forget();
   }
+}
+
+MEASURE_INPUTS CEditSentence::MeasureInputs(const CCoordMapper* pMapper) const {
+  MEASURE_INPUTS in{};
+  in.nKind = m_nKind;
+  in.nMajor = m_nMajor;
+  in.nMinor = m_nMinor;
+  in.nSharedIndent = m_nKind == KindQuestion ? 0 : m_nSharedIndent;
+  in.nAreaWidth = m_nAreaWidth;
+  in.bHideNumbers = HidesQuestionNumbers();
+  in.bVertical = pMapper ? pMapper->m_bVertical : g_bVerticalWriting;
+  in.bVerticalWriting = g_bVerticalWriting;
+  return in;
+}
+
+// What the skipped measuring would have left behind is set as it would have: the indent, and
+// for a question part the indent its other parts share.
+// A name field is measured afresh: the sheet places a copy only on a page its flow reaches, and
+// a copy left unplaced must not keep the placement of an earlier pass.
+BOOL CEditSentence::KeepsMeasure(CCoordMapper* pMapper, const EDIT_LAYOUT_PARAM& param) {
+  if (!m_measureRecord.IsValid() || !IsVisible() || m_nType == NTYPE_EDITKIMEIRAN) return FALSE;
+  UpdateKindLabel(&m_label, pMapper);
+  if (m_label.m_bNeedsMeasure || !m_measureRecord.Matches(param, MeasureInputs(pMapper), *this)) return FALSE;
+  m_nMarginLeft = m_measureRecord.GetIndent();
+  if (m_nKind == KindQuestion) {
+    m_nSharedIndent = m_nMarginLeft;
+    ShareIndentWithParts();
+  }
+  return TRUE;
 }
 
 void CEditSentence::ComputeLineMetrics(EDIT_LINE_INFO* pLine, int nWidth, int nSpacing, int nBox, int nLine) {

@@ -51,7 +51,7 @@ struct CEditSentence::LINE_PLACER {
     for (sourceIndex = index; sourceIndex < sentence.GetChildCount(); ++sourceIndex) {
       CQVXMLNode* child = sentence.GetChildAt(sourceIndex);
       if (child && (child->m_nType & NT_LINEBREAK)) {
-        source = dynamic_cast<CEditNode*>(child);
+        source = child->ToEditNode();
         return;
       }
     }
@@ -61,7 +61,7 @@ struct CEditSentence::LINE_PLACER {
 
   // Without a line end the lines are placed flush left.
   void ComputeLineStart() {
-    auto* paragraph = dynamic_cast<CBlockLineRelatedProperties*>(source);
+    const CBlockLineRelatedProperties* paragraph = source ? source->GetLineProperties() : nullptr;
     const int align = paragraph ? paragraph->m_nTextAlign : CBlockLineRelatedProperties::AlignLeft;
     const int available = box.m_props.m_nWidth - (BesideFloat() ? floatWidth : 0);
     const int used = line.props.m_nWidth;
@@ -172,17 +172,28 @@ void CEditSentence::Arrange(EDIT_LAYOUT_PARAM* pParam, int bVertical) {
   try {
     CEditBox* box = GetBox(pParam->nBox);
     if (!box) return;
-    if (pParam->nBox == 0) ArrangeLabel(*pParam, bVertical);
-    const int x0 = pParam->nX;
-    const int y0 = pParam->nY;
-    box->m_props.m_rcInk = RECT{x0, y0, x0 + box->m_props.m_nWidth, y0 + box->m_props.m_nHeight};
-    box->m_props.m_rcHit = box->m_props.m_rcInk;
-    if (GetChildCount() == 0 || box->GetLineCount() == 0) return;
-    const std::vector<CEditNode*> children = EditChildren();
-    LINE_PLACER placer{*this, children, *box, *pParam, bVertical};
-    placer.Run();
+    // A box kept from the last measuring and placed again where it stood is left as it is.
+    if (box->IsPlacedWith(*pParam)) {
+      m_nMarginLeft = box->GetIndentAfterPlacing();
+      return;
+    }
+    box->ForgetPlacement();
+    PlaceBox(*box, *pParam, bVertical);
+    box->SetPlacedWith(*pParam, m_nMarginLeft);
   } catch (...) {
   }
+}
+
+void CEditSentence::PlaceBox(CEditBox& box, const EDIT_LAYOUT_PARAM& param, int bVertical) {
+  if (param.nBox == 0) ArrangeLabel(param, bVertical);
+  const int x0 = param.nX;
+  const int y0 = param.nY;
+  box.m_props.m_rcInk = RECT{x0, y0, x0 + box.m_props.m_nWidth, y0 + box.m_props.m_nHeight};
+  box.m_props.m_rcHit = box.m_props.m_rcInk;
+  if (GetChildCount() == 0 || box.GetLineCount() == 0) return;
+  const std::vector<CEditNode*> children = EditChildren();
+  LINE_PLACER placer{*this, children, box, param, bVertical};
+  placer.Run();
 }
 
 void CEditSentence::ArrangeLabel(const EDIT_LAYOUT_PARAM& param, int bVertical) {

@@ -9,6 +9,8 @@
 
 // Type words that the tree operations compare.
 
+class CEditNode;
+
 class CQVXMLNode : public CObject {
   DECLARE_SERIAL(CQVXMLNode)
 
@@ -20,6 +22,10 @@ class CQVXMLNode : public CObject {
   CQVXMLNode& operator=(const CQVXMLNode&) = delete;
 
   void Init();
+
+  // The node as an editor node, null for any other: cheaper than a cast on hot paths.
+  virtual CEditNode* ToEditNode() { return nullptr; }
+  virtual const CEditNode* ToEditNode() const { return nullptr; }
 
   void SetText(const CStringW& text);
   BOOL SetText(const char16_t* psz);
