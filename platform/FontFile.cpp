@@ -14,16 +14,21 @@ struct PatternDeleter {
 };
 using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
-// One mapping per file, shared by the faces of a collection.
-std::map<std::string, hb_blob_t*>& Blobs() {
-  static std::map<std::string, hb_blob_t*> blobs;
+struct BlobDeleter {
+  void operator()(hb_blob_t* b) const { hb_blob_destroy(b); }
+};
+using Blob = std::unique_ptr<hb_blob_t, BlobDeleter>;
+
+// One mapping per file, shared by the faces of a collection; unmapped at exit at the latest.
+std::map<std::string, Blob>& Blobs() {
+  static std::map<std::string, Blob> blobs;
   return blobs;
 }
 
 hb_blob_t* MappedFile(const std::string& path) {
-  hb_blob_t*& blob = Blobs()[path];
-  if (!blob) blob = hb_blob_create_from_file_or_fail(path.c_str());
-  return blob;
+  Blob& blob = Blobs()[path];
+  if (!blob) blob.reset(hb_blob_create_from_file_or_fail(path.c_str()));
+  return blob.get();
 }
 
 bool NamesFamily(FcPattern* font, const QString& family) {
@@ -65,7 +70,4 @@ hb_face_t* OpenFontFile(const QString& family, bool bBold, bool bItalic) {
   return nullptr;
 }
 
-void ReleaseFontFiles() {
-  for (auto& [path, blob] : Blobs()) hb_blob_destroy(blob);
-  Blobs().clear();
-}
+void ReleaseFontFiles() { Blobs().clear(); }
