@@ -76,14 +76,7 @@ CFontFace::~CFontFace() {
   hb_face_destroy(m_hbFace);
 }
 
-QByteArray CFontFace::Table(const char* tag) const {
-  hb_blob_t* blob = hb_face_reference_table(m_hbFace, hb_tag_from_string(tag, -1));
-  unsigned length = 0;
-  const char* data = hb_blob_get_data(blob, &length);
-  QByteArray table(data, qsizetype(length));
-  hb_blob_destroy(blob);
-  return table;
-}
+QByteArray CFontFace::Table(const char* tag) const { return FaceTable(m_hbFace, tag); }
 
 const QRawFont& CFontFace::Raw() const {
   if (!m_raw) m_raw = QRawFont::fromFont(m_font);

@@ -70,4 +70,13 @@ hb_face_t* OpenFontFile(const QString& family, bool bBold, bool bItalic) {
   return nullptr;
 }
 
+QByteArray FaceTable(hb_face_t* face, const char* tag) {
+  hb_blob_t* blob = hb_face_reference_table(face, hb_tag_from_string(tag, -1));
+  unsigned length = 0;
+  const char* data = hb_blob_get_data(blob, &length);
+  QByteArray table(data, qsizetype(length));
+  hb_blob_destroy(blob);
+  return table;
+}
+
 void ReleaseFontFiles() { Blobs().clear(); }

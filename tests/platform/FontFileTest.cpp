@@ -16,15 +16,6 @@
 // picks: both must be the same face, or text would be measured with one font and drawn with another.
 namespace {
 
-QByteArray FileTable(hb_face_t* face, const char* tag) {
-  hb_blob_t* blob = hb_face_reference_table(face, hb_tag_from_string(tag, -1));
-  unsigned length = 0;
-  const char* data = hb_blob_get_data(blob, &length);
-  QByteArray table(data, qsizetype(length));
-  hb_blob_destroy(blob);
-  return table;
-}
-
 QRawFont QtFace(const QString& family, bool bBold, bool bItalic) {
   QFont font(family);
   font.setPixelSize(100);
@@ -66,7 +57,7 @@ TEST(FontFile, OpensTheFaceQtDrawsWith) {
         }
         QRawFont qt = QtFace(family, bBold, bItalic);
         for (const char* tag : {"head", "name", "cmap"})
-          EXPECT_TRUE(FileTable(file, tag) == qt.fontTable(tag)) << tag;
+          EXPECT_TRUE(FaceTable(file, tag) == qt.fontTable(tag)) << tag;
         hb_face_destroy(file);
       }
     }
